@@ -1,0 +1,34 @@
+# Options shared by every target of the project; link `project_options`
+# instead of repeating flags per target.
+add_library(project_options INTERFACE)
+target_compile_features(project_options INTERFACE cxx_std_20)
+target_compile_options(project_options INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra>)
+target_compile_definitions(project_options INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)
+target_include_directories(project_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(VOLARO_SANITIZE)
+  target_compile_options(project_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# A static library of one subsystem folder.
+function(volaro_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC project_options ${ARG_LIBS})
+endfunction()
+
+# One GoogleTest executable per subsystem, each case registered with CTest.
+function(volaro_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE project_options GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
+  target_compile_definitions(${name} PRIVATE
+    VOLARO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,26 @@
+#pragma once
+// Where the simulator's folder ("EXE Path") comes from. On Windows the
+// registry; elsewhere, in order: --fs-root, the environment, the Wine
+// prefix's registry file.
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Environment variable that supplies the simulator folder on hosts without a registry.
+inline constexpr const char* kFsRootEnv = "VOLARO_FS_ROOT";
+
+struct ExePathSource {
+    std::optional<std::string> fsRoot; // --fs-root as given on the command line (UTF-8)
+};
+
+// The stored "EXE Path" value as Windows-1252 text, or nothing when no source
+// has one. Values of `capacity` bytes or more do not fit and count as absent,
+// as the registry read reports them.
+std::optional<std::string> readExePath(const ExePathSource& source, int capacity);
+
+// The process's working directory as Windows-1252 text.
+std::string currentDirectory();
+
+} // namespace platform

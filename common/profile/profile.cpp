@@ -1,0 +1,155 @@
+#include "common/profile/profile.h"
+
+#include "common/platform/hostpath.h"
+#include "common/profile/profiledocument.h"
+
+#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdint>
+#include <optional>
+
+namespace profile {
+namespace {
+
+QString toQt(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+
+std::string cut(std::string_view text, int capacity)
+{
+    if (capacity <= 0)
+        return {};
+    return std::string(text.substr(0, static_cast<std::size_t>(capacity - 1)));
+}
+
+std::string_view unquote(std::string_view text)
+{
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> readBytes(const QString& file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray data = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return data.toStdString();
+}
+
+std::optional<std::string> readValue(std::string_view section, std::string_view key,
+                                     std::string_view path)
+{
+    const auto bytes = readBytes(toQt(platform::hostPath(path)));
+    if (!bytes)
+        return std::nullopt;
+    const ProfileDocument document(std::move(*bytes));
+    const auto value = document.find(section, key);
+    if (!value)
+        return std::nullopt;
+    return std::string(unquote(*value));
+}
+
+WriteResult failure(const QString& file, QString reason)
+{
+    return WriteResult{false, file.toStdString(), reason.toStdString()};
+}
+
+} // namespace
+
+std::string readString(std::string_view section, std::string_view key, std::string_view fallback,
+                       int capacity, std::string_view path)
+{
+    const auto value = readValue(section, key, path);
+    return cut(value ? std::string_view(*value) : fallback, capacity);
+}
+
+int readInt(std::string_view section, std::string_view key, int fallback, std::string_view path)
+{
+    const auto value = readValue(section, key, path);
+    if (!value)
+        return fallback;
+    std::string_view text = *value;
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::uint32_t number = 0; // wraps at 2^32 like the platform's reader
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        number = number * 10u + static_cast<std::uint32_t>(c - '0');
+    }
+    if (negative)
+        number = 0u - number;
+    return static_cast<int>(number);
+}
+
+WriteResult writeString(std::string_view section, std::string_view key, std::string_view value,
+                        std::string_view path)
+{
+    WriteBatch batch(path);
+    batch.writeString(section, key, value);
+    return batch.commit();
+}
+
+WriteBatch::WriteBatch(std::string_view path) : path_(path) {}
+
+void WriteBatch::writeString(std::string_view section, std::string_view key,
+                             std::string_view value)
+{
+    entries_.push_back(Entry{std::string(section), std::string(key), std::string(value)});
+}
+
+WriteResult WriteBatch::commit()
+{
+    const QString file = toQt(platform::hostPath(path_));
+    for (const Entry& entry : entries_) {
+        const std::string problem = invalidWrite(entry.section, entry.key, entry.value);
+        if (!problem.empty())
+            return failure(file, QString::fromStdString(problem));
+    }
+
+    const QFileInfo info(file);
+    if (!info.dir().exists())
+        return failure(file, QStringLiteral("the folder does not exist"));
+    if (info.isDir())
+        return failure(file, QStringLiteral("it is a folder, not a file"));
+
+    std::string original;
+    const bool existed = info.exists();
+    if (existed) {
+        auto bytes = readBytes(file);
+        if (!bytes) // never replace what could not be read: its lines would be lost
+            return failure(file, QStringLiteral("the file cannot be read"));
+        original = std::move(*bytes);
+    }
+
+    ProfileDocument document(original);
+    for (const Entry& entry : entries_)
+        document.set(entry.section, entry.key, entry.value);
+    if (existed && document.bytes() == original)
+        return WriteResult{true, file.toStdString(), {}};
+
+    // The simulator may read this file at any moment: write a temporary file
+    // beside it, flush it to disk and replace the old one in one rename.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return failure(file, out.errorString());
+    const QByteArray data = QByteArray::fromStdString(document.bytes());
+    if (out.write(data) != data.size()) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return failure(file, reason);
+    }
+    if (!out.commit())
+        return failure(file, out.errorString());
+    return WriteResult{true, file.toStdString(), {}};
+}
+
+} // namespace profile

@@ -1,0 +1,41 @@
+#pragma once
+// The one way every window tells the user something: a modal box with an
+// owner, a text, a caption, an icon and an OK button. Tests install a
+// MessageRecorder so that no test ever blocks on a real box.
+
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace ui {
+
+enum class MessageIcon { Information, Exclamation, Error };
+
+struct Message {
+    QWidget* owner = nullptr;
+    QString text;
+    QString caption;
+    MessageIcon icon = MessageIcon::Information;
+};
+
+void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
+
+// While one exists, messages are recorded instead of shown (innermost wins).
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    const std::vector<Message>& messages() const { return messages_; }
+    void clear() { messages_.clear(); }
+
+private:
+    friend void showMessage(QWidget*, const QString&, const QString&, MessageIcon);
+    std::vector<Message> messages_;
+    MessageRecorder* previous_ = nullptr;
+};
+
+} // namespace ui
