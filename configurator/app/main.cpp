@@ -1,6 +1,10 @@
 // configurator: the main menu, or one of the commands that need no display.
 #include "configurator/app/commandline.h"
 #include "configurator/app/installpaths.h"
+#include "configurator/fuel/fuelcommand.h"
+#include "configurator/keys/keyscommand.h"
+#include "configurator/load/payloadcommand.h"
+#include "configurator/prefs/prefscommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,8 +13,7 @@
 
 namespace {
 
-int printPaths(const QStringList&, QTextStream& out, QTextStream&)
-{
+int printPaths(const QStringList&, QTextStream& out, QTextStream&) {
     out << "InstallFolder: " << InstallFolder << "\n"
         << "PrefsPath: " << PrefsPath << "\n";
     return 0;
@@ -19,10 +22,14 @@ int printPaths(const QStringList&, QTextStream& out, QTextStream&)
 // Add a row per command; `configurator --help` lists them in this order.
 const CommandEntry kCommands[] = {
     {"paths", "print the resolved simulator folder and preferences path", &printPaths},
+    {"prefs", "print the preferences (--json)", &runPrefsCommand},
+    {"keys", "print every command with its shortcut ([--json] [--layout en|fr])", &runKeysCommand},
+    {"payload", "show or save the payload of one aircraft (see 'payload --help')",
+     &runPayloadCommand},
+    {"fuel", "compute a fuel plan (see 'fuel --help')", &runFuelCommand},
 };
 
-void printHelp(QTextStream& out)
-{
+void printHelp(QTextStream& out) {
     out << "Usage: configurator [--fs-root DIR] [COMMAND [OPTIONS]]\n\n"
         << "Without a command, opens the main menu.\n\n"
         << "  --fs-root DIR   the simulator folder (else $" << platform::kFsRootEnv
@@ -35,8 +42,7 @@ void printHelp(QTextStream& out)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,0 +1,3 @@
+#include "configurator/fuel/fuelplannertool.h"
+
+void runFuelPlanner(QWidget*) {}

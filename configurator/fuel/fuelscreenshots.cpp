@@ -1,0 +1,5 @@
+#include "configurator/fuel/fuelscreenshots.h"
+
+QStringList saveFuelScreenshots(const QString&) {
+    return {};
+}

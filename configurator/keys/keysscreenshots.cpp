@@ -1,0 +1,5 @@
+#include "configurator/keys/keysscreenshots.h"
+
+QStringList saveKeysScreenshots(const QString&) {
+    return {};
+}

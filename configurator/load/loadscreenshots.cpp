@@ -1,0 +1,5 @@
+#include "configurator/load/loadscreenshots.h"
+
+QStringList saveLoadScreenshots(const QString&) {
+    return {};
+}

@@ -1,0 +1,5 @@
+#include "configurator/prefs/prefsscreenshots.h"
+
+QStringList savePrefsScreenshots(const QString&) {
+    return {};
+}
