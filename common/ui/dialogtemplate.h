@@ -18,6 +18,7 @@
 // result 1 and command 2 with result 2; override onCommand() to change that.
 
 #include <QDialog>
+#include <QHash>
 #include <span>
 
 namespace ui {
@@ -26,20 +27,20 @@ inline constexpr int kNoId = -1; // a control the template gives no id
 
 enum class Kind {
     PushButton,
-    DefaultButton,     // push button triggered by Enter
-    BitmapButton,      // push button that shows an image (setImage)
-    RadioButton,       // automatic radio button
-    RadioPushButton,   // automatic radio button drawn as a push button (image or text)
-    CheckBox,          // automatic check box
-    GroupBox,          // frame with a caption, behind the controls it encloses
-    Text,              // static text
-    Bitmap,            // static image (setImage)
-    Trackbar,          // horizontal slider without tick marks
-    Edit,              // one-line edit field
+    DefaultButton,   // push button triggered by Enter
+    BitmapButton,    // push button that shows an image (setImage)
+    RadioButton,     // automatic radio button
+    RadioPushButton, // automatic radio button drawn as a push button (image or text)
+    CheckBox,        // automatic check box
+    GroupBox,        // frame with a caption, behind the controls it encloses
+    Text,            // static text
+    Bitmap,          // static image (setImage)
+    Trackbar,        // horizontal slider without tick marks
+    Edit,            // one-line edit field
     ListBox,
-    DropDownList,      // combo box without an edit field
+    DropDownList, // combo box without an edit field
     ProgressBar,
-    Custom,            // placed by the owner: placeCustom(id, widget)
+    Custom, // placed by the owner: placeCustom(id, widget)
 };
 
 // Style bits of a row.
@@ -50,12 +51,12 @@ enum Style : unsigned {
     Right = 1u << 2,      // text right-aligned (Text, Edit)
     Border = 1u << 3,     // sunken frame (Text, Bitmap)
     Disabled = 1u << 4,
-    ReadOnly = 1u << 5,   // Edit
+    ReadOnly = 1u << 5, // Edit
     Hidden = 1u << 6,
 };
 
 struct Control {
-    int id;           // kNoId when none
+    int id; // kNoId when none
     Kind kind;
     const char* text; // as in the template: "&&" is a literal '&'
     int x, y, w, h;   // dialog units
@@ -90,12 +91,14 @@ public:
     // Pixel rectangle of template units on this dialog's screen.
     QRect unitsToPixels(int x, int y, int w, int h) const;
 
+    // Escape and the close box: command 2.
+    void reject() override;
+
 Q_SIGNALS:
     void command(int id);
 
 protected:
     virtual void onCommand(int id);
-    void reject() override;
 
 private:
     const Control* row(int id) const;

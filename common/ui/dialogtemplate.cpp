@@ -1,0 +1,244 @@
+#include "common/ui/dialogtemplate.h"
+
+#include "common/platform/windows1252.h"
+#include "common/ui/dialogunits.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+
+namespace ui {
+namespace {
+
+QString templateText(const char* text) {
+    return text ? platform::fromWindows1252(std::string(text)) : QString();
+}
+
+// Static text shows "&&" as '&' and drops a lone mnemonic '&'.
+QString staticText(const char* text) {
+    const QString raw = templateText(text);
+    QString shown;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == QLatin1Char('&')) {
+            if (i + 1 < raw.size() && raw[i + 1] == QLatin1Char('&'))
+                shown += QLatin1Char('&');
+            ++i;
+            if (i < raw.size() && raw[i] != QLatin1Char('&'))
+                shown += raw[i];
+            continue;
+        }
+        shown += raw[i];
+    }
+    return shown;
+}
+
+Qt::Alignment textAlignment(unsigned style) {
+    if (style & Centered)
+        return Qt::AlignCenter;
+    if (style & Right)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+double screenScale() {
+    // Qt's own high-dpi scaling covers device pixels; only a larger logical
+    // font dpi than 96 enlarges the dialog units.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 1.0;
+    return std::max(1.0, screen->logicalDotsPerInchX() / 96.0);
+}
+
+} // namespace
+
+TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent)
+    , template_(dialogTemplate)
+    , scale_(screenScale()) {
+    setWindowTitle(templateText(template_.caption));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(kDialogFontPixels * scale_ + 0.5));
+    setFont(font);
+    setFixedSize(dialogSize(template_.width, template_.height, scale_));
+    build();
+}
+
+QRect TemplateDialog::unitsToPixels(int x, int y, int w, int h) const {
+    return dialogRect(x, y, w, h, scale_);
+}
+
+void TemplateDialog::build() {
+    QButtonGroup* radioGroup = nullptr;
+    for (const Control& row : template_.controls) {
+        QWidget* widget = nullptr;
+        const QString text = templateText(row.text);
+        switch (row.kind) {
+        case Kind::PushButton:
+        case Kind::DefaultButton:
+        case Kind::BitmapButton: {
+            auto* button = new QPushButton(text, this);
+            button->setAutoDefault(false);
+            if (row.kind == Kind::DefaultButton)
+                button->setDefault(true);
+            widget = button;
+            break;
+        }
+        case Kind::RadioButton:
+        case Kind::RadioPushButton: {
+            QAbstractButton* button = nullptr;
+            if (row.kind == Kind::RadioButton) {
+                button = new QRadioButton(text, this);
+            } else {
+                auto* push = new QPushButton(text, this);
+                push->setAutoDefault(false);
+                button = push;
+            }
+            button->setCheckable(true);
+            if (!radioGroup || (row.style & GroupStart)) {
+                radioGroup = new QButtonGroup(this);
+                radioGroup->setExclusive(true);
+            }
+            radioGroup->addButton(button);
+            widget = button;
+            break;
+        }
+        case Kind::CheckBox:
+            widget = new QCheckBox(text, this);
+            break;
+        case Kind::GroupBox:
+            widget = new QGroupBox(staticText(row.text), this);
+            break;
+        case Kind::Text:
+        case Kind::Bitmap: {
+            auto* label =
+                new QLabel(row.kind == Kind::Text ? staticText(row.text) : QString(), this);
+            label->setAlignment(row.kind == Kind::Bitmap ? Qt::AlignLeft | Qt::AlignTop
+                                                         : textAlignment(row.style));
+            if (row.style & Border)
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            widget = label;
+            break;
+        }
+        case Kind::Trackbar:
+            widget = new QSlider(Qt::Horizontal, this);
+            break;
+        case Kind::Edit: {
+            auto* edit = new QLineEdit(text, this);
+            edit->setAlignment(row.style & (Centered | Right) ? textAlignment(row.style)
+                                                              : Qt::AlignLeft | Qt::AlignVCenter);
+            edit->setReadOnly(row.style & ReadOnly);
+            widget = edit;
+            break;
+        }
+        case Kind::ListBox:
+            widget = new QListWidget(this);
+            break;
+        case Kind::DropDownList:
+            widget = new QComboBox(this);
+            break;
+        case Kind::ProgressBar: {
+            auto* bar = new QProgressBar(this);
+            bar->setTextVisible(false);
+            widget = bar;
+            break;
+        }
+        case Kind::Custom:
+            break;
+        }
+        if (!widget)
+            continue;
+        widget->setGeometry(unitsToPixels(row.x, row.y, row.w, row.h));
+        if (row.style & Disabled)
+            widget->setEnabled(false);
+        if (row.style & Hidden)
+            widget->hide();
+        if (row.kind == Kind::GroupBox)
+            widget->lower(); // behind the controls it frames
+        if (row.id != kNoId) {
+            widget->setObjectName(QStringLiteral("id%1").arg(row.id));
+            controls_.insert(row.id, widget);
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                const int id = row.id;
+                connect(button, &QAbstractButton::clicked, this, [this, id] { onCommand(id); });
+            }
+        }
+    }
+}
+
+const Control* TemplateDialog::row(int id) const {
+    for (const Control& row : template_.controls) {
+        if (row.id == id)
+            return &row;
+    }
+    return nullptr;
+}
+
+QWidget* TemplateDialog::control(int id) const {
+    return controls_.value(id, nullptr);
+}
+
+void TemplateDialog::placeCustom(int id, QWidget* widget) {
+    const Control* spec = row(id);
+    if (!spec || !widget)
+        return;
+    widget->setParent(this);
+    widget->setGeometry(unitsToPixels(spec->x, spec->y, spec->w, spec->h));
+    widget->setObjectName(QStringLiteral("id%1").arg(id));
+    controls_.insert(id, widget);
+    widget->show();
+}
+
+void TemplateDialog::setImage(int id, const QPixmap& image) {
+    QWidget* widget = control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setPixmap(image);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(QString());
+        button->setIcon(QIcon(image));
+        button->setIconSize(image.deviceIndependentSize().toSize());
+    }
+}
+
+bool TemplateDialog::isChecked(int id) const {
+    const auto* button = control<QAbstractButton>(id);
+    return button && button->isChecked();
+}
+
+void TemplateDialog::setChecked(int id, bool checked) {
+    auto* button = control<QAbstractButton>(id);
+    if (!button)
+        return;
+    if (checked || !button->group()) {
+        button->setChecked(checked);
+        return;
+    }
+    // An exclusive group cannot uncheck its last checked button directly.
+    QButtonGroup* group = button->group();
+    group->setExclusive(false);
+    button->setChecked(false);
+    group->setExclusive(true);
+}
+
+void TemplateDialog::onCommand(int id) {
+    Q_EMIT command(id);
+    if (id == 1 || id == 2)
+        done(id);
+}
+
+void TemplateDialog::reject() {
+    onCommand(2);
+}
+
+} // namespace ui

@@ -1,0 +1,86 @@
+#include "common/ui/dialogtemplate.h"
+#include "common/ui/dialogunits.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+int argc = 1;
+char arg0[] = "ui_tests";
+char* argv[] = {arg0, nullptr};
+
+QApplication& app() {
+    static QApplication application(argc, argv);
+    return application;
+}
+
+constexpr ui::Control kControls[] = {
+    {10, ui::Kind::GroupBox, "Group", 5, 5, 100, 60},
+    {11, ui::Kind::RadioButton, "A", 10, 15, 40, 10, ui::GroupStart},
+    {12, ui::Kind::RadioButton, "B", 10, 27, 40, 10},
+    {13, ui::Kind::RadioButton, "C", 60, 15, 40, 10, ui::GroupStart},
+    {14, ui::Kind::RadioButton, "D", 60, 27, 40, 10},
+    {15, ui::Kind::CheckBox, "Check", 10, 40, 60, 10},
+    {16, ui::Kind::Text, "Cold && Dark", 10, 52, 60, 10, ui::Centered | ui::Border},
+    {17, ui::Kind::Custom, "", 110, 5, 30, 30},
+    {1, ui::Kind::DefaultButton, "Ok", 100, 80, 50, 14},
+    {2, ui::Kind::PushButton, "Cancel", 155, 80, 50, 14},
+};
+constexpr ui::DialogTemplate kTemplate{"Test window", 210, 100, kControls};
+
+TEST(TemplateDialog, SizesAndPlacesFromDialogUnits) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Test window"));
+    EXPECT_EQ(dialog.size(), ui::dialogSize(210, 100));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_EQ(dialog.control(1)->geometry(), ui::dialogRect(100, 80, 50, 14));
+    EXPECT_TRUE(dialog.control<QPushButton>(1)->isDefault());
+    EXPECT_EQ(dialog.control<QLabel>(16)->text(), QStringLiteral("Cold & Dark"));
+    EXPECT_EQ(dialog.control(17), nullptr);
+    auto* custom = new QWidget;
+    dialog.placeCustom(17, custom);
+    EXPECT_EQ(dialog.control(17), custom);
+    EXPECT_EQ(custom->geometry(), ui::dialogRect(110, 5, 30, 30));
+    EXPECT_EQ(dialog.findChild<QWidget*>(QStringLiteral("id15")), dialog.control(15));
+}
+
+TEST(TemplateDialog, GroupStartSeparatesExclusiveRadioGroups) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    dialog.control<QRadioButton>(11)->click();
+    dialog.control<QRadioButton>(13)->click();
+    EXPECT_TRUE(dialog.isChecked(11));
+    EXPECT_TRUE(dialog.isChecked(13));
+    dialog.control<QRadioButton>(12)->click();
+    EXPECT_FALSE(dialog.isChecked(11));
+    EXPECT_TRUE(dialog.isChecked(13));
+    dialog.setChecked(12, false);
+    EXPECT_FALSE(dialog.isChecked(12));
+}
+
+TEST(TemplateDialog, ClicksBecomeCommandsAndOkCancelEndWithTheirId) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    std::vector<int> commands;
+    QObject::connect(&dialog, &ui::TemplateDialog::command,
+                     [&](int id) { commands.push_back(id); });
+    dialog.control<QCheckBox>(15)->click();
+    dialog.control<QRadioButton>(14)->click();
+    EXPECT_EQ(commands, (std::vector<int>{15, 14}));
+
+    QTimer::singleShot(0, &dialog, [&] { dialog.control<QPushButton>(1)->click(); });
+    EXPECT_EQ(dialog.exec(), 1);
+    QTimer::singleShot(0, &dialog, [&] { dialog.reject(); }); // Escape, close box
+    EXPECT_EQ(dialog.exec(), 2);
+    EXPECT_EQ(commands.back(), 2);
+}
+
+} // namespace
