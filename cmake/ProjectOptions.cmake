@@ -14,6 +14,13 @@ if(VOLARO_SANITIZE)
   target_link_options(project_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# Fuzzing instruments every library for libFuzzer (clang only).
+if(VOLARO_FUZZ)
+  target_compile_options(project_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(project_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # A static library of one subsystem folder.
 function(volaro_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

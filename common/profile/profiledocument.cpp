@@ -177,7 +177,7 @@ std::string invalidWrite(std::string_view section, std::string_view key, std::st
     };
     if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))
         return "a name or value holds a line break";
-    if (trim(section).empty() || section.find(']') != std::string_view::npos)
+    if (section.empty() || trim(section) != section || section.find(']') != std::string_view::npos)
         return "the section name is not usable";
     const std::string_view name = trim(key);
     if (name.empty() || name != key || key.find('=') != std::string_view::npos ||
