@@ -3,8 +3,8 @@
 #include "common/profile/profile.h"
 #include "tests/support/tempdir.h"
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,16 +15,14 @@ using testing_support::writeFile;
 
 namespace {
 
-std::size_t entriesIn(const std::filesystem::path& dir)
-{
+std::size_t entriesIn(const std::filesystem::path& dir) {
     std::size_t n = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
         ++n;
     return n;
 }
 
-TEST(WriteCrashSafety, FullDiskBeforeRenameLeavesOldFileAndReportsFailure)
-{
+TEST(WriteCrashSafety, FullDiskBeforeRenameLeavesOldFileAndReportsFailure) {
     TempDir dir;
     const std::string old = "[Common]\r\nUnitSystem=0\r\n" + std::string(4000, ';') + "\r\n";
     writeFile(dir.path() / "Prefs.cfg", old);
@@ -36,8 +34,8 @@ TEST(WriteCrashSafety, FullDiskBeforeRenameLeavesOldFileAndReportsFailure)
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{8192, 8192};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto result = profile::writeString("Common", "Big", std::string(20000, 'v'),
-                                                 dir.file("Prefs.cfg"));
+        const auto result =
+            profile::writeString("Common", "Big", std::string(20000, 'v'), dir.file("Prefs.cfg"));
         ::_exit(result.ok ? 0 : 1);
     }
     int status = 0;
@@ -48,8 +46,7 @@ TEST(WriteCrashSafety, FullDiskBeforeRenameLeavesOldFileAndReportsFailure)
     EXPECT_EQ(entriesIn(dir.path()), 1u) << "no temporary file left behind";
 }
 
-TEST(WriteCrashSafety, KilledWriterLeavesOldOrNewContentNeverAMix)
-{
+TEST(WriteCrashSafety, KilledWriterLeavesOldOrNewContentNeverAMix) {
     TempDir dir;
     const std::string filler = std::string(64 * 1024, ';') + "\r\n";
     const std::string contentA = "[W]\r\nk=A\r\n" + filler;

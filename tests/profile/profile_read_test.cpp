@@ -19,7 +19,9 @@ struct ReadCase {
     const char* expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Every case reads with the default "<UNDEFINED>".
 const ReadCase kReadCases[] = {
@@ -28,8 +30,7 @@ const ReadCase kReadCases[] = {
     {"blanksAroundKeyAndValue", "[Common]\n  UnitSystem \t=\t 3  \n", "Common", "UnitSystem", 49,
      "3"},
     {"blanksInsideBrackets", "[ Common ]\nUnitSystem=4\n", "Common", "UnitSystem", 49, "4"},
-    {"textAfterBracketIgnored", "[Common] ; main\nUnitSystem=5\n", "Common", "UnitSystem", 49,
-     "5"},
+    {"textAfterBracketIgnored", "[Common] ; main\nUnitSystem=5\n", "Common", "UnitSystem", 49, "5"},
     {"emptyValueIsNotMissing", "[Common]\nUnitSystem=\n", "Common", "UnitSystem", 49, ""},
     {"quotesRemoved", "[W]\nstation_load.4=\"4960,   26.0, 0.0, 0.0, First\"\n", "W",
      "station_load.4", 99, "4960,   26.0, 0.0, 0.0, First"},
@@ -52,43 +53,43 @@ const ReadCase kReadCases[] = {
     {"crOnlyLineEnds", "[W]\rj=1\rk=2\r", "W", "k", 99, "2"},
     {"lastLineWithoutEnding", "[W]\r\nk=9", "W", "k", 99, "9"},
     {"byteOrderMarkHidesFirstHeader", "\xEF\xBB\xBF[W]\nk=1\n", "W", "k", 99, "<UNDEFINED>"},
-    {"windows1252BytesKept", "[W]\nk=Arr\xEAt D\xE9" "fil\n", "W", "k", 99,
-     "Arr\xEAt D\xE9" "fil"},
+    {"windows1252BytesKept",
+     "[W]\nk=Arr\xEAt D\xE9"
+     "fil\n",
+     "W", "k", 99,
+     "Arr\xEAt D\xE9"
+     "fil"},
     {"literalUndefinedReadsAsStored", "[W]\nk=<UNDEFINED>\n", "W", "k", 99, "<UNDEFINED>"},
-    {"nulBytesDoNotStopTheScan", "[W]\nj=\0\nk=5\n"sv, "W", "k", 99,
-     "5"},
+    {"nulBytesDoNotStopTheScan", "[W]\nj=\0\nk=5\n"sv, "W", "k", 99, "5"},
 };
 
 class ReadString : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadString, ReturnsValueAsTheSimulatorReadsIt)
-{
+TEST_P(ReadString, ReturnsValueAsTheSimulatorReadsIt) {
     const ReadCase& c = GetParam();
     TempDir dir;
     writeFile(dir.path() / "p.cfg", std::string(c.file));
-    EXPECT_EQ(profile::readString(c.section, c.key, profile::kUndefined, c.capacity,
-                                  dir.file("p.cfg")),
-              c.expected);
+    EXPECT_EQ(
+        profile::readString(c.section, c.key, profile::kUndefined, c.capacity, dir.file("p.cfg")),
+        c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadString, testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadString, MissingFileGivesDefault)
-{
+TEST(ReadString, MissingFileGivesDefault) {
     TempDir dir;
     EXPECT_EQ(profile::readString("W", "k", "fallback", 99, dir.file("none.cfg")), "fallback");
 }
 
-TEST(ReadString, FindsFileAndFoldersIgnoringCaseThroughWindowsPathText)
-{
+TEST(ReadString, FindsFileAndFoldersIgnoringCaseThroughWindowsPathText) {
     TempDir dir;
     writeFile(dir.path() / "Aircraft" / "Korvanta TEV A332GE" / "aircraft.cfg",
               "[WEIGHT_AND_BALANCE]\nempty_weight=264875\n");
     const std::string path = dir.path().string() + "\\aircraft\\Korvanta TEV A332GE\\Aircraft.cfg";
-    EXPECT_EQ(profile::readString("WEIGHT_AND_BALANCE", "empty_weight", profile::kUndefined, 99,
-                                  path),
-              "264875");
+    EXPECT_EQ(
+        profile::readString("WEIGHT_AND_BALANCE", "empty_weight", profile::kUndefined, 99, path),
+        "264875");
 }
 
 struct IntCase {
@@ -97,7 +98,9 @@ struct IntCase {
     int expected;
 };
 
-void PrintTo(const IntCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const IntCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const IntCase kIntCases[] = {
     {"plain", "42", 42},
@@ -115,8 +118,7 @@ const IntCase kIntCases[] = {
 
 class ReadInt : public testing::TestWithParam<IntCase> {};
 
-TEST_P(ReadInt, ScansLeadingDecimalNumber)
-{
+TEST_P(ReadInt, ScansLeadingDecimalNumber) {
     const IntCase& c = GetParam();
     TempDir dir;
     std::string file = "[Keys]\n";
@@ -129,8 +131,7 @@ TEST_P(ReadInt, ScansLeadingDecimalNumber)
 INSTANTIATE_TEST_SUITE_P(Cases, ReadInt, testing::ValuesIn(kIntCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadInt, MissingFileGivesDefault)
-{
+TEST(ReadInt, MissingFileGivesDefault) {
     TempDir dir;
     EXPECT_EQ(profile::readInt("Keys", "k", -9999, dir.file("none.cfg")), -9999);
 }

@@ -20,7 +20,9 @@ struct WriteCase {
     std::string_view after;
 };
 
-void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const WriteCase kWriteCases[] = {
     {"replacesInPlaceKeepingOtherLines", "; top\r\n[Common]\r\nA=1\r\nUnitSystem=0\r\nB=2\r\n",
@@ -39,7 +41,8 @@ const WriteCase kWriteCases[] = {
     {"newKeyAfterLastLineWithoutEnding", "[W]\na=1", "W", "k", "2", "[W]\na=1\nk=2"},
     {"crOnlyFileKeepsCr", "[W]\ra=1\r", "W", "k", "2", "[W]\ra=1\rk=2\r"},
     {"valueWrittenVerbatimWithQuotes", "[W]\n", "W", "station_load.4",
-     "\"4960,   26.0, 0.0, 0.0, First\"", "[W]\nstation_load.4=\"4960,   26.0, 0.0, 0.0, First\"\n"},
+     "\"4960,   26.0, 0.0, 0.0, First\"",
+     "[W]\nstation_load.4=\"4960,   26.0, 0.0, 0.0, First\"\n"},
     {"emptyFileGetsSection", "", "W", "k", "1", "[W]\r\nk=1\r\n"},
     {"oddLinesAndHighBytesSurvive",
      "junk without equals\n\xE9t\xE9=\xFC\n[W]\n=novalue\n[broken\nk=0\n\x01\x02\n"sv, "W", "k",
@@ -52,8 +55,7 @@ const WriteCase kWriteCases[] = {
 
 class WriteString : public testing::TestWithParam<WriteCase> {};
 
-TEST_P(WriteString, ChangesOnlyItsOwnLine)
-{
+TEST_P(WriteString, ChangesOnlyItsOwnLine) {
     const WriteCase& c = GetParam();
     TempDir dir;
     writeFile(dir.path() / "p.cfg", std::string(c.before));
@@ -67,15 +69,13 @@ TEST_P(WriteString, ChangesOnlyItsOwnLine)
 INSTANTIATE_TEST_SUITE_P(Cases, WriteString, testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WriteString, MissingFileIsCreatedWithSectionAndKey)
-{
+TEST(WriteString, MissingFileIsCreatedWithSectionAndKey) {
     TempDir dir;
     ASSERT_TRUE(profile::writeString("Common", "ColdAndDark", "1", dir.file("Prefs.cfg")));
     EXPECT_EQ(readFile(dir.path() / "Prefs.cfg"), "[Common]\r\nColdAndDark=1\r\n");
 }
 
-TEST(WriteString, MissingFolderFailsAndCreatesNothing)
-{
+TEST(WriteString, MissingFolderFailsAndCreatesNothing) {
     TempDir dir;
     const auto result = profile::writeString("W", "k", "1", dir.file("no/such/p.cfg"));
     EXPECT_FALSE(result.ok);
@@ -83,8 +83,7 @@ TEST(WriteString, MissingFolderFailsAndCreatesNothing)
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "no"));
 }
 
-TEST(WriteString, ExistingFileFoundIgnoringCase)
-{
+TEST(WriteString, ExistingFileFoundIgnoringCase) {
     TempDir dir;
     writeFile(dir.path() / "Korvanta" / "Volaro" / "prefs.CFG", "[Common]\nA=1\n");
     const std::string path = dir.path().string() + "\\korvanta\\VOLARO\\Prefs.cfg";
@@ -93,8 +92,7 @@ TEST(WriteString, ExistingFileFoundIgnoringCase)
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "Korvanta" / "Volaro" / "Prefs.cfg"));
 }
 
-TEST(WriteString, KeepsPermissionsOfTheOldFile)
-{
+TEST(WriteString, KeepsPermissionsOfTheOldFile) {
     TempDir dir;
     writeFile(dir.path() / "p.cfg", "[W]\nk=1\n");
     ::chmod(dir.file("p.cfg").c_str(), 0640);
@@ -106,8 +104,7 @@ TEST(WriteString, KeepsPermissionsOfTheOldFile)
 
 // Names or values that would break the file's lines are refused, and the
 // file stays as it was.
-TEST(WriteString, RefusesWritesThatWouldInjectLines)
-{
+TEST(WriteString, RefusesWritesThatWouldInjectLines) {
     TempDir dir;
     writeFile(dir.path() / "p.cfg", "[W]\nk=1\n");
     const struct {
@@ -123,15 +120,13 @@ TEST(WriteString, RefusesWritesThatWouldInjectLines)
     EXPECT_EQ(readFile(dir.path() / "p.cfg"), "[W]\nk=1\n");
 }
 
-TEST(WriteString, FolderInPlaceOfFileFails)
-{
+TEST(WriteString, FolderInPlaceOfFileFails) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "p.cfg");
     EXPECT_FALSE(profile::writeString("W", "k", "1", dir.file("p.cfg")).ok);
 }
 
-TEST(WriteString, GarbageFileKeepsEveryByte)
-{
+TEST(WriteString, GarbageFileKeepsEveryByte) {
     TempDir dir;
     std::string garbage;
     for (int i = 0; i < 5000; ++i)
@@ -145,8 +140,7 @@ TEST(WriteString, GarbageFileKeepsEveryByte)
     EXPECT_EQ(profile::readString("W", "k", "", 9, dir.file("p.cfg")), "1");
 }
 
-TEST(WriteBatch, EqualsTheSameWritesOneByOne)
-{
+TEST(WriteBatch, EqualsTheSameWritesOneByOne) {
     TempDir dir;
     const std::string start = "; prefs\r\n[Keys]\r\nCommand.05-Key=7\r\n\r\n[Common]\r\nA=1\r\n";
     writeFile(dir.path() / "single.cfg", start);
@@ -171,8 +165,7 @@ TEST(WriteBatch, EqualsTheSameWritesOneByOne)
     EXPECT_EQ(readFile(dir.path() / "batch.cfg"), readFile(dir.path() / "single.cfg"));
 }
 
-TEST(WriteBatch, OneBadEntryWritesNothing)
-{
+TEST(WriteBatch, OneBadEntryWritesNothing) {
     TempDir dir;
     writeFile(dir.path() / "p.cfg", "[W]\nk=1\n");
     profile::WriteBatch batch(dir.file("p.cfg"));

@@ -9,8 +9,8 @@ namespace testing_support {
 
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name)
-    {
+    ScopedEnv(const char* name, const std::optional<std::string>& value)
+        : name_(name) {
         if (const char* old = std::getenv(name))
             old_ = old;
         if (value)
@@ -18,8 +18,7 @@ public:
         else
             ::unsetenv(name);
     }
-    ~ScopedEnv()
-    {
+    ~ScopedEnv() {
         if (old_)
             ::setenv(name_, old_->c_str(), 1);
         else

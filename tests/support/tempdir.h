@@ -5,20 +5,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <stdlib.h>
+#include <string>
 
 namespace testing_support {
 
 class TempDir {
 public:
-    TempDir()
-    {
+    TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "volaro-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
-    ~TempDir()
-    {
+    ~TempDir() {
         std::error_code ignored;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
@@ -34,14 +32,12 @@ private:
     std::filesystem::path path_;
 };
 
-inline void writeFile(const std::filesystem::path& path, const std::string& bytes)
-{
+inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-inline std::string readFile(const std::filesystem::path& path)
-{
+inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
