@@ -1,0 +1,101 @@
+#include "configurator/fuel/fuelcommand.h"
+
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CommandRun {
+    int status;
+    QString out, err;
+};
+
+CommandRun run(const char* line) {
+    CommandRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = runFuelCommand(QString::fromLatin1(line).split(QLatin1Char(' ')), out, err);
+    out.flush();
+    err.flush();
+    return result;
+}
+
+TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
+    const CommandRun r =
+        run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --json");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_EQ(r.out.toStdString(),
+              std::string("{\"aircraft\":\"A330-200\",\"trip_fuel\":45996,"
+                          "\"route_reserve\":2299,\"block_fuel\":49495,\"remainder\":1,"
+                          "\"capacity_warning\":false,"
+                          "\"inner\":{\"kg\":24747,\"fraction\":0.732507},"
+                          "\"outer\":{\"kg\":0,\"fraction\":0},"
+                          "\"center\":{\"kg\":0,\"fraction\":0},"
+                          "\"trim\":{\"kg\":0,\"fraction\":0}}\n"));
+}
+
+TEST(FuelCommand, MissingTankIsNullAndExcessWarns) {
+    const CommandRun r = run("--aircraft A330-300 --distance 7000 --altitude 35000 --zfw 170000 "
+                             "--cost-index 80 --taxi 0 --reserve 10 --final 2000 --json");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"center\":null")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"capacity_warning\":true")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"trim\":{\"kg\":4918,\"fraction\":1}")));
+
+    const CommandRun text =
+        run("--aircraft A330-300 --distance 7000 --altitude 35000 --zfw 170000");
+    EXPECT_TRUE(text.out.contains(QStringLiteral("CENTER          ---\n")));
+    EXPECT_TRUE(text.out.contains(
+        QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip.\n")));
+}
+
+TEST(FuelCommand, TextShowsThePlanAsThePlannerDoes) {
+    const CommandRun r = run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Trip Fuel       45996 kg\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("FOB             49495 kg\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("LEFT / RIGHT    24747 (73.3%) each\n")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("TRIM            0 (0.0%)\n")));
+    EXPECT_FALSE(r.out.contains(QStringLiteral("Warning")));
+}
+
+TEST(FuelCommand, RefusesMissingOrNonPositiveMandatoryFigures) {
+    for (const char* line : {
+             "--aircraft A330-200 --altitude 35000 --zfw 170000",
+             "--aircraft A330-200 --distance 3000 --zfw 170000",
+             "--aircraft A330-200 --distance 3000 --altitude 35000",
+             "--aircraft A330-200 --distance 0 --altitude 35000 --zfw 170000",
+             "--aircraft A330-200 --distance 3000 --altitude -1 --zfw 170000",
+             "--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 1 --cost-index 0",
+         }) {
+        const CommandRun r = run(line);
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.err, QStringLiteral("All the mandatory fields must be filled.\n")) << line;
+        EXPECT_TRUE(r.out.isEmpty()) << line;
+    }
+}
+
+TEST(FuelCommand, ExplainsBadArguments) {
+    const struct {
+        const char* line;
+        const char* message;
+    } cases[] = {
+        {"--distance 3000", "--aircraft is required"},
+        {"--aircraft A380 --distance 3000", "unknown aircraft 'A380'"},
+        {"--aircraft A330-200 --distance 3k", "--distance needs a whole number"},
+        {"--aircraft A330-200 --zfw", "--zfw needs a whole number"},
+        {"--aircraft A330-200 --taxi -5", "--taxi cannot be negative"},
+        {"--aircraft A330-200 --distance 10000000", "--distance must be at most 9999999"},
+        {"--aircraft A330-200 --unit lb", "unknown argument '--unit'"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = run(c.line);
+        EXPECT_EQ(r.status, 2) << c.line;
+        EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.message))) << c.line << "\n"
+                                                                    << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage:"))) << c.line;
+    }
+}
+
+} // namespace
