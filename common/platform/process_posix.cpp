@@ -1,0 +1,10 @@
+#include "common/platform/process.h"
+
+namespace platform::detail {
+
+// QProcess reports the signal number; shells report 128 + that number.
+int crashExitCode(int reported) {
+    return 128 + reported;
+}
+
+} // namespace platform::detail

@@ -1,0 +1,36 @@
+#include "upgrader/screenshots.h"
+#include "common/platform/windows1252.h"
+#include "common/ui/messagebox.h"
+#include "common/ui/screenshot.h"
+#include "upgrader/upgrade2dlg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+QStringList saveUpgraderScreenshots(const QString& dir) {
+    // Never a real installation: the run below changes the folder it is given.
+    QTemporaryDir simulator;
+    if (!simulator.isValid())
+        return {};
+    const QDir root(simulator.path());
+    root.mkpath(QStringLiteral("VolaroUpgrade"));
+    root.mkpath(QStringLiteral("Aircraft/Korvanta TEV A332GE/panel"));
+    QFile gauge(
+        root.filePath(QStringLiteral("Aircraft/Korvanta TEV A332GE/panel/A332GE_Korvanta.gau")));
+    if (!gauge.open(QIODevice::WriteOnly) || gauge.write("not a release of this gauge") < 0)
+        return {};
+    gauge.close();
+
+    ui::MessageRecorder messages; // the failure's box would wait for a click
+    Upgrade2Dlg window(platform::toWindows1252(QDir::toNativeSeparators(simulator.path())));
+    QStringList files;
+    files << ui::saveScreenshot(window, dir, QStringLiteral("upgrader-ready"));
+    window.OnActionButton();
+    while (window.run().entryIndex() < window.run().entryCount())
+        window.OnTimer();
+    files << ui::saveScreenshot(window, dir, QStringLiteral("upgrader-after-run"));
+    window.OnActionButton(); // End: closes the log
+    files.removeAll(QString());
+    return files;
+}

@@ -1,0 +1,47 @@
+#include "upgrader/upgrade2app.h"
+#include "common/platform/commandline.h"
+#include "common/platform/windows1252.h"
+#include "common/ui/messagebox.h"
+#include "upgrader/commandline.h"
+#include "upgrader/screenshots.h"
+#include "upgrader/upgrade2dlg.h"
+
+#include <QTextStream>
+
+Upgrade2App::Upgrade2App(int& argc, char** argv)
+    : QApplication(argc, argv) {}
+
+int Upgrade2App::InitInstance() {
+    return runUpgrader(arguments());
+}
+
+int runUpgrader(const QStringList& arguments) {
+    const QStringList rest = arguments.mid(1);
+    if (rest.value(0) == QStringLiteral("--screenshots")) {
+        QTextStream err(stderr);
+        if (rest.size() < 2) {
+            err << "upgrader: --screenshots needs a folder\n";
+            return 2;
+        }
+        const QStringList files = saveUpgraderScreenshots(rest[1]);
+        QTextStream out(stdout);
+        for (const QString& file : files)
+            out << file << "\n";
+        return files.size() == 2 ? 0 : 1;
+    }
+
+    // Paths are built in fixed buffers and as Windows-1252 text: a root that
+    // does not fit is refused before anything is touched.
+    if (const auto problem =
+            rootProblem(rest, platform::switchMarkers(), maxRootLength(UpgradeCatalogue()))) {
+        ui::showMessage(nullptr, platform::fromWindows1252(*problem), QStringLiteral("ERROR"),
+                        ui::MessageIcon::Error);
+        return 1;
+    }
+
+    Upgrade2CommandLine line;
+    parseArguments(rest, platform::switchMarkers(), line);
+    Upgrade2Dlg window(line.root());
+    window.exec(); // its result is not examined
+    return 0;
+}

@@ -1,0 +1,316 @@
+#include "upgrader/upgraderun.h"
+#include "common/platform/fileops.h"
+#include "upgrader/signature.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const std::string kEquals(32, '=');
+const std::string kHyphens(32, '-');
+constexpr std::size_t kErrorCapacity = 500;
+
+std::string gaugeFolderOf(const std::string& root, const UpgradeEntry& entry) {
+    return root + '\\' + entry.folder + (entry.panelOnly == 1 ? "" : "\\panel");
+}
+
+} // namespace
+
+std::vector<std::string> introductionLines() {
+    return {
+        "This application will upgrade your Volaro aircrafts from Upgrade Version 1 to Version 2.",
+        "This is for Upgrade V1 users ONLY, you MUST have the Upgrade Version 1 installed.",
+        "Don't be surprised if you see DOS windows appear and disappear.",
+        " ",
+        std::string(103, '-'),
+        "Press 'START' to begin...",
+    };
+}
+
+std::size_t maxRootLength(std::span<const UpgradeEntry> catalogue) {
+    std::size_t longest =
+        std::max(std::string_view("\\VolaroUpgrade\\patch.bin").size(), 1 + kInstallLogName.size());
+    for (const UpgradeEntry& entry : catalogue) {
+        const std::size_t backup = gaugeFolderOf("", entry).size() + 1 + entry.gaugeName.size() +
+                                   std::string_view(".upg1").size();
+        const std::size_t aircraft =
+            entry.panelOnly == 1
+                ? 0
+                : 1 + entry.folder.size() + std::string_view("\\aircraft.upg1").size();
+        const std::size_t patch = 1 + entry.patchFile.size() + 1;
+        longest = std::max({longest, backup, aircraft, patch});
+    }
+    return kPathCapacity - 1 > longest ? kPathCapacity - 1 - longest : 0;
+}
+
+UpgradeRun::UpgradeRun(std::string root, std::span<const UpgradeEntry> catalogue, UpgradeView& view,
+                       PatchLauncher launcher)
+    : root_(std::move(root))
+    , catalogue_(catalogue)
+    , view_(view)
+    , launcher_(std::move(launcher))
+    , log_(root_)
+    , entryCount_(static_cast<int>(catalogue.size())) {}
+
+void UpgradeRun::AddLine(std::string_view text) {
+    view_.showLine(std::string(text));
+    log_.WriteLog(text);
+}
+
+void UpgradeRun::ReportError(std::string_view text, std::string_view caption) {
+    std::string line = "ERROR: " + std::string(text);
+    line.resize(std::min(line.size(), kErrorCapacity - 1));
+    log_.WriteLog(line);
+    view_.showError(std::string(text), std::string(caption));
+}
+
+void UpgradeRun::OnTimer() {
+    if (entryIndex_ >= entryCount_)
+        return; // complete: no entry left to step
+    const int step = step_;
+    step_ = step + 1;
+    switch (step) {
+    case 0:
+        locateGauge();
+        break;
+    case 1:
+        checkAlreadyUpgraded();
+        break;
+    case 2:
+        lookForBackup();
+        break;
+    case 3:
+        checkBase();
+        break;
+    case 4:
+        makeBackup();
+        break;
+    case 5:
+        createNewGauge();
+        break;
+    case 6:
+        verifyNewGauge();
+        break;
+    case 7:
+        AddLine("No panel update needed.");
+        break;
+    case 8:
+        updateAircraft();
+        break;
+    case 9:
+        closeEntry();
+        break;
+    default:
+        break; // a failed entry: nothing until FatalError moves on
+    }
+}
+
+void UpgradeRun::locateGauge() {
+    gaugeFolderPath_ = gaugeFolderOf(root_, entry());
+    gaugePath_ = gaugeFolderPath_ + '\\' + entry().gaugeName + ".gau";
+    gaugeExists_ = FileExists(gaugePath_);
+    alreadyInstalled_ = false;
+    if (!gaugeExists_) {
+        AddLine(entry().gaugeName + " gauge not installed, skipping");
+        AddLine(kEquals);
+        step_ = 9;
+    }
+}
+
+void UpgradeRun::checkAlreadyUpgraded() {
+    if (CheckSignature(gaugePath_, entry().signatureV2) == SignatureMatch) {
+        alreadyInstalled_ = true;
+        step_ = 9;
+    }
+}
+
+void UpgradeRun::lookForBackup() {
+    AddLine("- Starting Update of the " + entry().displayName + " gauge -");
+    AddLine("Checking the existence of the gauge backup...");
+    backupPath_ = gaugeFolderPath_ + '\\' + entry().gaugeName + ".upg1";
+    backupPresent_ = FileExists(backupPath_);
+    baseIsBackup_ = backupPresent_;
+    if (backupPresent_)
+        AddLine("Upgrade v1 gauge file " + backupPath_ + " already backup");
+    else
+        AddLine("Upgrade v1 backup gauge file not found");
+}
+
+void UpgradeRun::checkBase() {
+    const std::string& base = baseIsBackup_ ? backupPath_ : gaugePath_;
+    AddLine("Checking the signature of the base gauge...");
+    AddLine(base);
+    switch (CheckSignature(base, entry().signatureV1)) {
+    case SignatureMatch:
+        AddLine("Valid (Upgrade v1)");
+        baseKind_ = BaseKind::UpgradeV1;
+        return;
+    case SignatureNotFound:
+        return; // carries on with the BaseKind of an earlier entry
+    case SignatureMismatch:
+        break;
+    }
+    switch (CheckSignature(base, entry().signatureMcdu)) {
+    case SignatureMatch:
+        AddLine("Valid (MCDU Upgrade)");
+        baseKind_ = BaseKind::McduUpgrade;
+        return;
+    case SignatureNotFound:
+        step_ = StepFailed;
+        ReportError("The " + entry().gaugeName + " gauge was not found...", "Failure");
+        break;
+    case SignatureMismatch:
+        step_ = StepFailed;
+        ReportError("The " + entry().gaugeName +
+                        " gauge is not the right one.\nPlease install Upgrade v1 first.",
+                    "Failure");
+        break;
+    }
+    FatalError();
+}
+
+void UpgradeRun::makeBackup() {
+    if (backupPresent_)
+        return;
+    AddLine("Creating backup gauge...");
+    AddLine("Copying " + gaugePath_ + " to " + backupPath_);
+    if (platform::copyFileNoOverwrite(gaugePath_, backupPath_)) {
+        backupPresent_ = true;
+        return;
+    }
+    step_ = StepFailed;
+    ReportError("Error in copying the backup gauge file", "Failure");
+    FatalError();
+}
+
+void UpgradeRun::createNewGauge() {
+    AddLine("Creating the new gauge...");
+    PatchLaunch launch;
+    launch.program = root_ + "\\VolaroUpgrade\\patch.bin";
+    launch.backupPath = backupPath_;
+    launch.patchDataPath = root_ + '\\' + entry().patchFile;
+    if (baseKind_ == BaseKind::McduUpgrade)
+        launch.patchDataPath += '_';
+    launch.gaugePath = gaugePath_;
+
+    // A program that rewrote the gauge and then ended with -1 must not leave
+    // its half-made gauge behind: remember the gauge to tell.
+    const std::optional<std::string> before = FileSignature(gaugePath_);
+    if (launcher_(launch) != -1) {
+        AddLine("Done.");
+        return;
+    }
+    step_ = StepFailed;
+    ReportError("Error in launching the patching program...", "Failure");
+    const std::optional<std::string> after = FileSignature(gaugePath_);
+    if (after != before)
+        putBackupBack(after.has_value());
+    FatalError();
+}
+
+void UpgradeRun::verifyNewGauge() {
+    AddLine("Checking the signature of the generated gauge...");
+    AddLine(gaugePath_);
+    const SignatureResult result = CheckSignature(gaugePath_, entry().signatureV2);
+    if (result == SignatureMatch) {
+        AddLine("Successful.");
+        return;
+    }
+    step_ = StepFailed;
+    if (result == SignatureMismatch)
+        ReportError("The new gauge generation was not successful.\nCheck failed...", "Failure");
+    else
+        ReportError("The new gauge file could not be found.\nGeneration failed...",
+                    "File not found");
+    putBackupBack(result == SignatureMismatch);
+    FatalError();
+}
+
+void UpgradeRun::putBackupBack(bool faultyGaugePresent) {
+    // Deleting the faulty gauge is only safe with a backup to put in its
+    // place: a patch program may have removed the backup, and the gauge may
+    // then still be the only copy of the original.
+    if (faultyGaugePresent && FileExists(backupPath_)) {
+        if (platform::deleteFile(gaugePath_))
+            AddLine("Faulty generated gauge deleted.");
+        else
+            ReportError("The faulty generated gauge could not be deleted", "Error");
+    }
+    AddLine("Restoring the backup gauge...");
+    if (platform::renameNoReplace(backupPath_, gaugePath_))
+        AddLine("Gauge restore completed.");
+    else
+        ReportError("The backup gauge could not be restored", "Error");
+}
+
+void UpgradeRun::updateAircraft() {
+    if (entry().panelOnly != 0)
+        return;
+    AddLine("Updating aircraft.cfg...");
+    const std::string folder = root_ + '\\' + entry().folder;
+    const std::string backup = folder + "\\aircraft.upg1";
+    const std::string aircraftFile = folder + "\\aircraft.cfg";
+    AddLine(aircraftFile);
+    if (!FileExists(backup)) {
+        AddLine("Creating a backup copy of the aircraft.cfg file named aircraft.upg1...");
+        if (!platform::copyFileNoOverwrite(aircraftFile, backup)) {
+            step_ = StepFailed;
+            ReportError("Error in copying the backup aircraft file", "Failure");
+            FatalError();
+            // Writing the settings would create an aircraft.cfg holding only
+            // them, which the simulator would take for a broken aircraft.
+            if (!FileExists(aircraftFile))
+                return;
+        }
+    }
+    UpdateAircraftFile(aircraftFile);
+}
+
+AircraftFileUpdate UpgradeRun::UpdateAircraftFile(const std::string& aircraftFile) {
+    AircraftFileUpdate update;
+    update.electrical =
+        profile::writeString("Electrical", "electric_always_available", "0", aircraftFile);
+    update.radios = profile::writeString("Radios", "Adf.2", "1", aircraftFile);
+    AddLine("Aircraft updated (ADF2 added).");
+    return update;
+}
+
+void UpgradeRun::closeEntry() {
+    if (alreadyInstalled_)
+        AddLine("Upgrade v2 already installed.");
+    if (gaugeExists_) {
+        AddLine(entry().displayName + " successfully upgraded in v2.");
+        AddLine(kEquals);
+    }
+    if (NextAircraft())
+        completionReport();
+}
+
+void UpgradeRun::FatalError() {
+    success_ = false;
+    AddLine("Fatal error for " + entry().gaugeName);
+    AddLine(kHyphens);
+    if (NextAircraft())
+        completionReport();
+}
+
+bool UpgradeRun::NextAircraft() {
+    ++entryIndex_;
+    if (entryIndex_ != entryCount_) {
+        step_ = 0;
+        return false;
+    }
+    view_.runComplete();
+    return true;
+}
+
+void UpgradeRun::completionReport() {
+    view_.beep();
+    AddLine(" ");
+    if (success_)
+        AddLine("Installation of Upgrade v2 successfully completed !!");
+    else
+        AddLine("Errors occured, please see the log file: " + std::string(kInstallLogName));
+    AddLine("Press 'End' to exit.");
+}
