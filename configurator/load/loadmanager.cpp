@@ -1,0 +1,287 @@
+#include "configurator/load/loadmanager.h"
+
+#include "common/platform/hostpath.h"
+#include "configurator/app/installpaths.h"
+#include "configurator/app/sessionstate.h"
+
+#include <algorithm>
+#include <bit>
+#include <cctype>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string_view>
+
+const PayloadAircraft kPayloadAircraft[kPayloadAircraftCount] = {
+    {kA330_200,
+     "A330-200",
+     "CA332LoadManager",
+     30,
+     263,
+     264875,
+     18860,
+     15240,
+     {"\\Aircraft\\Korvanta TEV A332GE\\Aircraft.cfg",
+      "\\Aircraft\\Korvanta TEV A332RR\\Aircraft.cfg"}},
+    {kA330_300,
+     "A330-300",
+     "CA333LoadManager",
+     30,
+     305,
+     267000,
+     22860,
+     18500,
+     {"\\Aircraft\\Korvanta TEV A333GE\\Aircraft.cfg",
+      "\\Aircraft\\Korvanta TEV A333RR\\Aircraft.cfg"}},
+    {kA340_300,
+     "A340-300",
+     "A343LoadManager",
+     30,
+     305,
+     286150,
+     22860,
+     18500,
+     {"\\Aircraft\\Korvanta TEV A343CFM\\Aircraft.cfg", nullptr}},
+    {kA340_600,
+     "A340-600",
+     "CA346LoadManager",
+     36,
+     383,
+     390220,
+     22860,
+     18500,
+     {"\\Aircraft\\Korvanta TEV A346RR\\Aircraft.cfg", nullptr}},
+};
+
+const PayloadAircraft* findPayloadAircraft(int code) {
+    for (const PayloadAircraft& row : kPayloadAircraft) {
+        if (row.code == code)
+            return &row;
+    }
+    return nullptr;
+}
+
+const PayloadAircraft* findPayloadAircraft(const std::string& designation) {
+    for (const PayloadAircraft& row : kPayloadAircraft) {
+        const std::string_view name = row.designation;
+        if (std::equal(name.begin(), name.end(), designation.begin(), designation.end(),
+                       [](char a, char b) {
+                           return std::toupper(static_cast<unsigned char>(a)) ==
+                                  std::toupper(static_cast<unsigned char>(b));
+                       }))
+            return &row;
+    }
+    return nullptr;
+}
+
+namespace payload {
+const float kPoundsDisplayFactor = std::bit_cast<float>(std::uint32_t{0x400D17EE});
+} // namespace payload
+
+namespace {
+
+// A 100-character buffer: at most 98 characters of a value are kept.
+constexpr int kReadCapacity = 99;
+
+// Toward zero. A value outside the int range (only from an absurd file value)
+// saturates instead of being undefined.
+int truncateToInt(double value) {
+    if (!(value > static_cast<double>(INT_MIN))) // also catches NaN
+        return value != value ? 0 : INT_MIN;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+int roundToInt(double value) {
+    return truncateToInt(value + 0.5);
+}
+
+// The value as "%d" scans it: blanks, an optional sign, then digits; nothing
+// when there is no digit. Saturates at the int range.
+std::optional<int> scanInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i])))
+        return std::nullopt;
+    long long number = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        number = std::min<long long>(number * 10 + (text[i] - '0'), 1LL << 32);
+    if (negative)
+        number = -number;
+    return static_cast<int>(std::clamp<long long>(number, INT_MIN, INT_MAX));
+}
+
+// Integer share `percent` of `maximum`, remainder dropped.
+int percentOf(int percent, int maximum) {
+    return percent * maximum / 100;
+}
+
+bool canOpenForReading(const std::string& path) {
+    const std::filesystem::path file = platform::hostPath(path);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(file, ignored))
+        return false;
+    return std::ifstream(file, std::ios::binary).is_open();
+}
+
+std::string formatStation(const char* format, int pounds) {
+    char text[100];
+    std::snprintf(text, sizeof text, format, pounds);
+    return text;
+}
+
+} // namespace
+
+CLoadManager::CLoadManager(const PayloadAircraft& aircraft)
+    : aircraft_(aircraft) {
+    for (const char* relative : aircraft_.files) {
+        if (relative)
+            paths_.push_back(std::string(InstallFolder) + relative);
+    }
+    for (const std::string& path : paths_) {
+        if (canOpenForReading(path)) {
+            installed_ = true;
+            break;
+        }
+    }
+}
+
+void CLoadManager::load() {
+    const std::string& primary = paths_.front();
+    const auto read = [&](const char* key) {
+        return profile::readString(payload::kSection, key, profile::kUndefined, kReadCapacity,
+                                   primary);
+    };
+    // A usable value is a leading number of at least 1; anything else counts
+    // as missing.
+    const auto usable = [](const std::string& text) -> std::optional<int> {
+        const std::optional<int> number = scanInt(text);
+        if (number && *number >= 1)
+            return number;
+        return std::nullopt;
+    };
+
+    const std::string empty = read("empty_weight");
+    if (empty == profile::kUndefined) {
+        emptyWeightKg_ = truncateToInt(aircraft_.defaultEmptyWeightLb * payload::kLbToKg);
+    } else if (const auto pounds = usable(empty)) {
+        emptyWeightKg_ = roundToInt(*pounds * payload::kLbToKg);
+    } else {
+        emptyWeightKg_ = roundToInt(aircraft_.defaultEmptyWeightLb * payload::kLbToKg);
+    }
+
+    const auto passengers = [&](const char* key) {
+        const auto pounds = usable(read(key));
+        return pounds ? roundToInt(*pounds * payload::kLbToKg * payload::kPassengersPerKg) : 0;
+    };
+    const auto percent = [&](const char* key, int maximum) {
+        const auto pounds = usable(read(key));
+        return pounds ? roundToInt(*pounds * payload::kCargoPercentTimesMax / maximum) : 0;
+    };
+    setBusiness(passengers("station_load.4"));
+    setEconomy(passengers("station_load.5"));
+    setForward(percent("station_load.2", aircraft_.forwardCargoMaxKg));
+    setAft(percent("station_load.3", aircraft_.aftCargoMaxKg));
+    refresh();
+}
+
+void CLoadManager::refresh() {
+    const double u = unitFactor_;
+    PayloadFigures& f = figures_;
+    f.businessWeight = roundToInt(business_ * payload::kPassengerMassKg * u);
+    f.economyWeight = roundToInt(economy_ * payload::kPassengerMassKg * u);
+    // The total is truncated, not rounded: in pounds it can be one less than
+    // the sum of the two class weights.
+    f.paxWeight = truncateToInt((business_ + economy_) * payload::kPassengerMassKg * u);
+    f.forwardWeight = roundToInt(percentOf(forward_, aircraft_.forwardCargoMaxKg) * u);
+    f.aftWeight = roundToInt(percentOf(aft_, aircraft_.aftCargoMaxKg) * u);
+    f.cargoWeight = f.forwardWeight + f.aftWeight;
+    f.aircraftWeight = truncateToInt(emptyWeightKg_ * u);
+    // From the shown totals, so the kilograms depend slightly on the unit.
+    lastZfw_ =
+        truncateToInt((static_cast<double>(f.paxWeight) + f.cargoWeight) / u + emptyWeightKg_);
+    f.zfw = roundToInt(lastZfw_ * u);
+    LastZfw = lastZfw_;
+}
+
+CLoadManager::StationPounds CLoadManager::stationPounds() const {
+    const double toLb = payload::kKgToLbOnSave;
+    return StationPounds{
+        truncateToInt(business_ * payload::kPassengerMassKg * toLb),
+        truncateToInt(economy_ * payload::kPassengerMassKg * toLb),
+        truncateToInt(percentOf(forward_, aircraft_.forwardCargoMaxKg) * toLb),
+        truncateToInt(percentOf(aft_, aircraft_.aftCargoMaxKg) * toLb),
+    };
+}
+
+std::vector<profile::WriteResult> CLoadManager::save() const {
+    const StationPounds pounds = stationPounds();
+    std::vector<profile::WriteResult> results;
+    for (const std::string& path : paths_) {
+        if (!canOpenForReading(path))
+            continue;
+        profile::WriteBatch batch(path);
+        const auto write = [&](const char* key, const char* format, int value) {
+            batch.writeString(payload::kSection, key, formatStation(format, value));
+        };
+        write("station_load.4", "\"%d,   26.0, 0.0, 0.0, First\"", pounds.business);
+        write("station_load.5", "\"%d,  0.0, 0.0, 0.0, Coach\"", pounds.economy);
+        write("station_load.2", "\"%d,   16.0, 0.0, 0.0, Baggage\"", pounds.forward);
+        write("station_load.3", "\"%d,   0.0, 0.0, 0.0, Cargo\"", pounds.aft);
+        results.push_back(batch.commit());
+    }
+    return results;
+}
+
+void CLoadManager::setBusiness(int passengers) {
+    business_ = std::clamp(passengers, 0, aircraft_.businessSeats);
+}
+
+void CLoadManager::setEconomy(int passengers) {
+    economy_ = std::clamp(passengers, 0, aircraft_.economySeats);
+}
+
+void CLoadManager::setForward(int percent) {
+    forward_ = std::clamp(percent, 0, 100);
+}
+
+void CLoadManager::setAft(int percent) {
+    aft_ = std::clamp(percent, 0, 100);
+}
+
+void CLoadManager::setUnit(WeightUnit unit) {
+    unit_ = unit;
+    unitFactor_ = unit == WeightUnit::Pounds ? payload::kPoundsDisplayFactor : 1.0f;
+}
+
+CA332LoadManager::CA332LoadManager()
+    : CLoadManager(*findPayloadAircraft(kA330_200)) {}
+CA333LoadManager::CA333LoadManager()
+    : CLoadManager(*findPayloadAircraft(kA330_300)) {}
+A343LoadManager::A343LoadManager()
+    : CLoadManager(*findPayloadAircraft(kA340_300)) {}
+CA346LoadManager::CA346LoadManager()
+    : CLoadManager(*findPayloadAircraft(kA340_600)) {}
+
+std::unique_ptr<CLoadManager> createLoadManager(int code) {
+    switch (code) {
+    case kA330_200:
+        return std::make_unique<CA332LoadManager>();
+    case kA330_300:
+        return std::make_unique<CA333LoadManager>();
+    case kA340_300:
+        return std::make_unique<A343LoadManager>();
+    case kA340_600:
+        return std::make_unique<CA346LoadManager>();
+    default:
+        return nullptr;
+    }
+}

@@ -1,0 +1,147 @@
+#pragma once
+// The payload of one aircraft: passengers per class and cargo per hold as the
+// user sets them, the weights and zero fuel weight shown for them, and the
+// four payload stations of the aircraft's aircraft.cfg files.
+//
+// Weights are whole kilograms inside; pounds only in aircraft.cfg and on
+// screen when the user picks pounds.
+
+#include "common/profile/profile.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One row of the aircraft table.
+struct PayloadAircraft {
+    std::int32_t code;       // 6..9, as in CurrentAircraft
+    const char* designation; // "A330-200"
+    const char* dialogClass; // name of its load manager class
+    int businessSeats;
+    int economySeats;
+    int defaultEmptyWeightLb;
+    int forwardCargoMaxKg;
+    int aftCargoMaxKg;
+    // Relative to InstallFolder; the first is the primary file, the second
+    // (the other engine variant) may be null.
+    std::array<const char*, 2> files;
+};
+
+inline constexpr int kPayloadAircraftCount = 4;
+extern const PayloadAircraft kPayloadAircraft[kPayloadAircraftCount];
+
+// The row of `code`, or null for a code outside 6..9.
+const PayloadAircraft* findPayloadAircraft(int code);
+// The row named "A330-200" etc. (ignoring case), or null.
+const PayloadAircraft* findPayloadAircraft(const std::string& designation);
+
+namespace payload {
+inline constexpr int kPassengerMassKg = 75;
+inline constexpr double kLbToKg = 0.4536;
+// Pounds written to aircraft.cfg are converted with the double factor ...
+inline constexpr double kKgToLbOnSave = 1.0 / kLbToKg;
+// ... while the pounds shown use the same factor held as a float (0x400D17EE),
+// so a shown weight can differ from the written one in its last digit.
+extern const float kPoundsDisplayFactor;
+inline constexpr double kPassengersPerKg = 1.0 / kPassengerMassKg;
+inline constexpr double kCargoPercentTimesMax = kLbToKg * 100; // per pound
+inline constexpr const char* kSection = "WEIGHT_AND_BALANCE";
+} // namespace payload
+
+enum class WeightUnit { Kilograms, Pounds };
+
+// Every number the window shows besides the positions, in the current unit.
+struct PayloadFigures {
+    int businessWeight = 0;
+    int economyWeight = 0;
+    int paxWeight = 0;
+    int forwardWeight = 0;
+    int aftWeight = 0;
+    int cargoWeight = 0;
+    int aircraftWeight = 0;
+    int zfw = 0;
+};
+
+// The model behind every load manager window; one object per use.
+class CLoadManager {
+public:
+    // Builds the file paths from InstallFolder and tests once whether the
+    // aircraft is installed (its primary file, else the other variant, opens).
+    explicit CLoadManager(const PayloadAircraft& aircraft);
+    virtual ~CLoadManager() = default;
+
+    const PayloadAircraft& aircraft() const { return aircraft_; }
+    bool isInstalled() const { return installed_; }
+    const std::vector<std::string>& filePaths() const { return paths_; }
+
+    // Reads the positions and the empty weight from the primary file,
+    // clamps the positions to their ranges, then refreshes.
+    void load();
+    // Recomputes the figures and LastZfw from the positions and the unit.
+    void refresh();
+    // Writes the four stations into every file of the row that can be read
+    // now, one replacement per file. One result per file written; empty when
+    // no file could be opened.
+    std::vector<profile::WriteResult> save() const;
+
+    // Positions are clamped to their ranges; call refresh() afterwards.
+    void setBusiness(int passengers);
+    void setEconomy(int passengers);
+    void setForward(int percent);
+    void setAft(int percent);
+    void setUnit(WeightUnit unit);
+
+    int business() const { return business_; }
+    int economy() const { return economy_; }
+    int forward() const { return forward_; }
+    int aft() const { return aft_; }
+    int emptyWeightKg() const { return emptyWeightKg_; }
+    WeightUnit unit() const { return unit_; }
+    float unitFactor() const { return unitFactor_; }
+    // Figures of the last refresh, and the zero fuel weight in kilograms.
+    const PayloadFigures& figures() const { return figures_; }
+    int lastZfw() const { return lastZfw_; }
+
+    // The station weights Save writes, in whole pounds, for the positions held.
+    struct StationPounds {
+        int business, economy, forward, aft;
+    };
+    StationPounds stationPounds() const;
+
+private:
+    const PayloadAircraft& aircraft_;
+    std::vector<std::string> paths_;
+    bool installed_ = false;
+    int business_ = 0;
+    int economy_ = 0;
+    int forward_ = 0;
+    int aft_ = 0;
+    int emptyWeightKg_ = 0;
+    WeightUnit unit_ = WeightUnit::Kilograms;
+    float unitFactor_ = 1.0f;
+    PayloadFigures figures_;
+    int lastZfw_ = 0;
+};
+
+// The four aircraft; they differ only in their row of the table.
+class CA332LoadManager : public CLoadManager {
+public:
+    CA332LoadManager();
+};
+class CA333LoadManager : public CLoadManager {
+public:
+    CA333LoadManager();
+};
+class A343LoadManager : public CLoadManager {
+public:
+    A343LoadManager();
+};
+class CA346LoadManager : public CLoadManager {
+public:
+    CA346LoadManager();
+};
+
+// The model of aircraft `code`, or null for a code outside 6..9.
+std::unique_ptr<CLoadManager> createLoadManager(int code);
