@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test twice: as built for users,
-# and under AddressSanitizer + UndefinedBehaviorSanitizer.
+# and under AddressSanitizer + UndefinedBehaviorSanitizer; then each fuzzer briefly.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -21,3 +21,6 @@ echo "== build with sanitizers"
 scripts/build.sh build-sanitize -DVOLARO_SANITIZE=ON -DVOLARO_BUILD_BENCH=OFF
 echo "== tests with sanitizers"
 ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+
+echo "== fuzzers, briefly (scripts/fuzz.sh SECONDS runs them longer)"
+scripts/fuzz.sh "${VOLARO_FUZZ_SECONDS:-15}"
