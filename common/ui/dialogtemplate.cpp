@@ -117,9 +117,16 @@ void TemplateDialog::build() {
         case Kind::CheckBox:
             widget = new QCheckBox(text, this);
             break;
-        case Kind::GroupBox:
-            widget = new QGroupBox(staticText(row.text), this);
+        case Kind::GroupBox: {
+            auto* box = new QGroupBox(staticText(row.text), this);
+            // Caption on the frame line, as the template's coordinates assume.
+            box->setStyleSheet(QStringLiteral(
+                "QGroupBox { border: 1px solid palette(mid); border-radius: 3px;"
+                " margin-top: 0.55em; }"
+                "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+            widget = box;
             break;
+        }
         case Kind::Text:
         case Kind::Bitmap: {
             auto* label =

@@ -1,5 +1,14 @@
 #include "configurator/prefs/prefsscreenshots.h"
 
-QStringList savePrefsScreenshots(const QString&) {
-    return {};
+#include "common/ui/screenshot.h"
+#include "configurator/prefs/configurationdialog.h"
+
+QStringList savePrefsScreenshots(const QString& dir)
+{
+    QStringList written;
+    ConfigurationDialog dialog;
+    const QString file = ui::saveScreenshot(dialog, dir, QStringLiteral("configuration"));
+    if (!file.isEmpty())
+        written << file;
+    return written;
 }

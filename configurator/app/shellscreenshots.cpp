@@ -1,0 +1,18 @@
+#include "configurator/app/shellscreenshots.h"
+
+#include "common/ui/screenshot.h"
+#include "configurator/app/aircraftselector.h"
+#include "configurator/app/mainmenu.h"
+
+QStringList saveShellScreenshots(const QString& dir) {
+    QStringList written;
+    auto keep = [&written](const QString& file) {
+        if (!file.isEmpty())
+            written << file;
+    };
+    CMainMenuDlg menu;
+    keep(ui::saveScreenshot(menu, dir, QStringLiteral("main-menu")));
+    AircraftSelector selector;
+    keep(ui::saveScreenshot(selector, dir, QStringLiteral("aircraft-selector")));
+    return written;
+}
