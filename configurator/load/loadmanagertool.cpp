@@ -1,40 +1,49 @@
 #include "configurator/load/loadmanagertool.h"
 
-#include "common/platform/hostpath.h"
-#include "configurator/app/installpaths.h"
+#include "configurator/load/loadmanager.h"
+#include "configurator/load/loadmanagerdialog.h"
 
-#include <fstream>
 #include <string>
 
 namespace {
-// Placeholder until the load manager lands: the installed test only.
-class PendingLoadManager final : public LoadManagerTool {
+
+class LoadManagerToolImpl final : public LoadManagerTool {
 public:
-    explicit PendingLoadManager(int code) {
-        const char* files[4][2] = {{"\\Aircraft\\Korvanta TEV A332GE\\Aircraft.cfg",
-                                    "\\Aircraft\\Korvanta TEV A332RR\\Aircraft.cfg"},
-                                   {"\\Aircraft\\Korvanta TEV A333GE\\Aircraft.cfg",
-                                    "\\Aircraft\\Korvanta TEV A333RR\\Aircraft.cfg"},
-                                   {"\\Aircraft\\Korvanta TEV A343CFM\\Aircraft.cfg", nullptr},
-                                   {"\\Aircraft\\Korvanta TEV A346RR\\Aircraft.cfg", nullptr}};
-        if (code < 6 || code > 9)
-            return;
-        for (const char* file : files[code - 6]) {
-            if (file && std::ifstream(platform::hostPath(std::string(InstallFolder) + file))) {
-                installed_ = true;
-                return;
-            }
-        }
+    explicit LoadManagerToolImpl(int code)
+        : model_(createLoadManager(code)) {}
+
+    bool isInstalled() const override { return model_ && model_->isInstalled(); }
+
+    int exec(QWidget* parent) override {
+        if (!model_)
+            return 2;
+        LoadManagerDialog dialog(*model_, parent);
+        return dialog.exec();
     }
-    bool isInstalled() const override { return installed_; }
-    int exec(QWidget*) override { return 2; }
-    profile::WriteResult save() override { return {}; }
+
+    // The first failure of any file, else success; a save that found no file
+    // to write is a failure too, so nobody is told the payload was saved.
+    profile::WriteResult save() override {
+        if (!model_)
+            return {false, {}, "no such aircraft"};
+        const std::vector<profile::WriteResult> results = model_->save();
+        if (results.empty()) {
+            return {false, model_->filePaths().front(),
+                    "none of the aircraft's files could be opened"};
+        }
+        for (const profile::WriteResult& result : results) {
+            if (!result.ok)
+                return result;
+        }
+        return results.front();
+    }
 
 private:
-    bool installed_ = false;
+    std::unique_ptr<CLoadManager> model_;
 };
+
 } // namespace
 
 std::unique_ptr<LoadManagerTool> createLoadManagerTool(int aircraftCode) {
-    return std::make_unique<PendingLoadManager>(aircraftCode);
+    return std::make_unique<LoadManagerToolImpl>(aircraftCode);
 }
