@@ -1,0 +1,169 @@
+#include "common/ui/messagebox.h"
+#include "configurator/prefs/configurationdialog.h"
+#include "configurator/prefs/preferences.h"
+#include "tests/prefs/prefsfixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "prefs_dialog_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+class ConfigurationWindow : public PrefsFileTest {
+protected:
+    ConfigurationWindow() { app(); }
+
+    // Opens the window on the current file.
+    std::unique_ptr<ConfigurationDialog> open() { return std::make_unique<ConfigurationDialog>(); }
+    static QString text(ConfigurationDialog& d, int id) { return d.control<QLabel>(id)->text(); }
+    static QSlider* slider(ConfigurationDialog& d, int id) { return d.control<QSlider>(id); }
+    static void click(ConfigurationDialog& d, int id) { d.control<QAbstractButton>(id)->click(); }
+    // `key`=value line of the written file, or "" when the key is absent.
+    std::string written(const std::string& key) const {
+        const std::string file = readPrefs();
+        const std::size_t at = file.find("\n" + key + "=");
+        if (at == std::string::npos)
+            return "";
+        const std::size_t start = at + key.size() + 2;
+        return file.substr(start, file.find_first_of("\r\n", start) - start);
+    }
+
+    ui::MessageRecorder messages_;
+};
+
+TEST_F(ConfigurationWindow, ExpertPresetsTheIrsTimeAndTheTrackbarThenOnlyChangesTime) {
+    auto d = open();
+    EXPECT_TRUE(d->isChecked(1008)); // default intermediate
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("60s"));
+    click(*d, 1009);
+    EXPECT_EQ(slider(*d, 1025)->value(), 600);
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("10m00s"));
+    slider(*d, 1025)->setValue(90);
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("1m30s"));
+    click(*d, 1009 - 2); // Beginner presets 10 s even after a move
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("10s"));
+    click(*d, 1009);
+    slider(*d, 1025)->setValue(300);
+    click(*d, 1);
+    EXPECT_EQ(d->result(), 1);
+    EXPECT_EQ(written("UserExperience"), "2");
+    EXPECT_EQ(written("IRSAlignmentTime"), "300");
+}
+
+TEST_F(ConfigurationWindow, OutOfRangeIrsTimeIsReadBackAtTheFirstMovement) {
+    writePrefs("[Common]\nIRSAlignmentTime=900\nPanelVolume=50\n");
+    auto d = open();
+    EXPECT_EQ(slider(*d, 1025)->value(), 600);
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("15m00s"));
+    EXPECT_EQ(text(*d, 1006), QStringLiteral("Medium"));
+    slider(*d, 1003)->setValue(51); // the other trackbar
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("10m00s"));
+    click(*d, 1);
+    EXPECT_EQ(written("IRSAlignmentTime"), "600");
+    EXPECT_EQ(written("PanelVolume"), "51");
+}
+
+TEST_F(ConfigurationWindow, UntouchedOutOfRangeValuesAreWrittenBackUnchanged) {
+    writePrefs("[Common]\nIRSAlignmentTime=900\nUserExperience=5\nAutoPause=7\nFMGCSaveMode=3\n"
+               "PushbackType=1\n");
+    auto d = open();
+    EXPECT_FALSE(d->isChecked(1007) || d->isChecked(1008) || d->isChecked(1009));
+    EXPECT_TRUE(d->isChecked(1026));
+    EXPECT_TRUE(d->isChecked(1023)); // a stored PPU is not shown
+    click(*d, 1);
+    EXPECT_EQ(written("IRSAlignmentTime"), "900");
+    EXPECT_EQ(written("UserExperience"), "5");
+    EXPECT_EQ(written("AutoPause"), "7");
+    EXPECT_EQ(written("FMGCSaveMode"), "3");
+    EXPECT_EQ(written("PushbackType"), "0");
+}
+
+TEST_F(ConfigurationWindow, ToggledCheckBoxesWriteZeroOrOne) {
+    writePrefs("[Common]\nAutoPause=7\nFsuipcUsage=0\n");
+    auto d = open();
+    click(*d, 1026);
+    click(*d, 1026);
+    click(*d, 1027);
+    click(*d, 1024);
+    click(*d, 1005);
+    click(*d, 1);
+    EXPECT_EQ(written("AutoPause"), "1");
+    EXPECT_EQ(written("FsuipcUsage"), "1");
+    EXPECT_EQ(written("PushbackType"), "1");
+    EXPECT_EQ(written("UnitSystem"), "1");
+}
+
+TEST_F(ConfigurationWindow, LockKeyDisablesTheModifiersAndNoneBringsBackControlShift) {
+    writePrefs("[Common]\nModifier=4\nLocker=2\n");
+    auto d = open();
+    EXPECT_TRUE(d->isChecked(1018));
+    for (int id = 1013; id <= 1016; ++id)
+        EXPECT_FALSE(d->control(id)->isEnabled()) << id;
+    EXPECT_TRUE(d->isChecked(1016)); // keeps its check while disabled
+    click(*d, 1);
+    EXPECT_EQ(written("Modifier"), "0");
+    EXPECT_EQ(written("Locker"), "2");
+
+    d = open();
+    click(*d, 1020);
+    for (int id = 1013; id <= 1016; ++id)
+        EXPECT_TRUE(d->control(id)->isEnabled()) << id;
+    click(*d, 1);
+    EXPECT_EQ(written("Modifier"), "3");
+    EXPECT_EQ(written("Locker"), "0");
+
+    d = open(); // no lock key stored: the modifier buttons stay usable
+    click(*d, 1013);
+    click(*d, 1017);
+    EXPECT_FALSE(d->control(1013)->isEnabled());
+    click(*d, 1);
+    EXPECT_EQ(written("Modifier"), "0");
+    EXPECT_EQ(written("Locker"), "1");
+}
+
+TEST_F(ConfigurationWindow, ColdAndDarkWritesAtOnceAndCancelWritesNothingElse) {
+    auto d = open();
+    click(*d, 1022);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text,
+              QStringLiteral("The aircraft will be Cold & Dark\nnext time you load it in FS."));
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("Status"));
+    EXPECT_EQ(messages_.messages()[0].owner, d.get());
+    EXPECT_EQ(readPrefs(), "[Common]\r\nColdAndDark=1\r\n");
+    click(*d, 1009);
+    click(*d, 2);
+    EXPECT_EQ(d->result(), 2);
+    EXPECT_EQ(readPrefs(), "[Common]\r\nColdAndDark=1\r\n");
+}
+
+TEST_F(ConfigurationWindow, EscapeAndCloseBoxCancel) {
+    auto d = open();
+    QTimer::singleShot(0, d.get(), [&] { d->close(); });
+    EXPECT_EQ(d->exec(), 2);
+    EXPECT_FALSE(std::filesystem::exists(prefsFile()));
+}
+
+TEST_F(ConfigurationWindow, VolumeLabelFollowsTheTrackbar) {
+    auto d = open();
+    EXPECT_EQ(text(*d, 1006), QStringLiteral("Maximum"));
+    const std::pair<int, const char*> steps[] = {
+        {0, "No Sound"}, {1, "Low"}, {33, "Medium"}, {67, "High"}, {100, "Maximum"}};
+    for (const auto& [volume, label] : steps) {
+        slider(*d, 1003)->setValue(volume);
+        EXPECT_EQ(text(*d, 1006), QString::fromLatin1(label)) << volume;
+    }
+}
+
+} // namespace
