@@ -10,9 +10,8 @@
 namespace {
 
 constexpr int kBadArguments = 2;
-// The planner's fields take up to seven digits; larger figures would
-// overflow the whole-kilogram arithmetic.
-constexpr std::int32_t kLargestFigure = 9999999;
+// As many digits as the planner's fields take.
+constexpr std::int32_t kLargestFigure = 99999999;
 
 const char* const kUsage =
     "Usage: configurator fuel --aircraft A330-200|A330-300|A340-300|A340-600\n"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 // The figures are compared to the kilogram with the planner's published
 // results, so every intermediate stays in float exactly where the model keeps
@@ -19,6 +20,13 @@ constexpr float kDescentExtraFuel = 500.0f;    // kg below 2000 ft
 constexpr std::int32_t kDescentBottomAltitude = 2000;
 
 enum class Column { Distance, Fuel };
+
+// Sums and products of whole kilograms are formed in 64 bits and pinned to
+// the 32-bit range, so that no figure a user can type overflows.
+std::int32_t saturate(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
 
 // Cut toward zero like a conversion to integer, but defined for every float:
 // absurd inputs (an altitude of 300000 ft makes the climb speed 0) must give a
@@ -166,7 +174,7 @@ float tableFuelFlow(std::int32_t altitude, std::int32_t weight) {
 
 std::int32_t WeightStep(std::int32_t weight, std::int32_t weightOffset,
                         std::int32_t referenceEmptyKg) {
-    return (weight - weightOffset - referenceEmptyKg) / 1000;
+    return saturate((std::int64_t{weight} - weightOffset - referenceEmptyKg) / 1000);
 }
 
 float climbDistance(const AircraftPerformance& aircraft, std::int32_t altitude,
@@ -207,12 +215,12 @@ float cruiseFuelFlow(const AircraftPerformance& aircraft, std::int32_t altitude,
 }
 
 SpeedFigures speedFigures(std::int32_t altitude, std::int32_t costIndex) {
-    const std::int32_t d = (33000 - altitude) / 1000;
+    const std::int64_t d = (33000 - std::int64_t{altitude}) / 1000;
     SpeedFigures speeds;
-    speeds.ClimbSpeed =
-        static_cast<std::int32_t>(std::min(std::floor(d + 0.38 * costIndex + 281.5), 340.0));
-    speeds.DescentSpeed =
-        static_cast<std::int32_t>(std::min(std::floor(d + 1.18 * costIndex + 241.5), 340.0));
+    speeds.ClimbSpeed = saturate(
+        static_cast<std::int64_t>(std::min(std::floor(d + 0.38 * costIndex + 281.5), 340.0)));
+    speeds.DescentSpeed = saturate(
+        static_cast<std::int64_t>(std::min(std::floor(d + 1.18 * costIndex + 241.5), 340.0)));
     speeds.kC = static_cast<float>(speeds.ClimbSpeed) * kOneThreeHundredth;
     speeds.kD = static_cast<float>(speeds.DescentSpeed) * kOneThreeHundredth;
     return speeds;
@@ -251,9 +259,10 @@ std::int32_t FlightTripFuel(const AircraftPerformance& aircraft, std::int32_t di
                             std::int32_t zeroFuelWeight) {
     // First pass assumes 20 kg of fuel per NM; the second takes off with the
     // first pass's trip fuel.
-    const std::int32_t first =
-        TripFuel(aircraft, distance, altitude, costIndex, zeroFuelWeight + 20 * distance);
-    return TripFuel(aircraft, distance, altitude, costIndex, zeroFuelWeight + first);
+    const std::int32_t first = TripFuel(aircraft, distance, altitude, costIndex,
+                                        saturate(zeroFuelWeight + std::int64_t{20} * distance));
+    return TripFuel(aircraft, distance, altitude, costIndex,
+                    saturate(std::int64_t{zeroFuelWeight} + first));
 }
 
 std::int32_t routeReserve(std::int32_t reservePercent, std::int32_t tripFuel) {
@@ -261,6 +270,10 @@ std::int32_t routeReserve(std::int32_t reservePercent, std::int32_t tripFuel) {
     const long double product = static_cast<long double>(reservePercent) *
                                 static_cast<long double>(static_cast<float>(tripFuel)) *
                                 static_cast<long double>(0.01f);
+    if (product >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (product <= std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(product);
 }
 
@@ -304,7 +317,8 @@ FuelPlan PlanFuel(const AircraftPerformance& aircraft, const FuelPlanInput& inpu
     plan.tripFuel = FlightTripFuel(aircraft, input.distance, input.altitude, input.costIndex,
                                    input.zeroFuelWeight);
     plan.routeReserve = routeReserve(input.reservePercent, plan.tripFuel);
-    plan.blockFuel = plan.tripFuel + input.taxiFuel + plan.routeReserve + input.finalFuel;
+    plan.blockFuel = saturate(std::int64_t{plan.tripFuel} + input.taxiFuel + plan.routeReserve +
+                              input.finalFuel);
     plan.tanks = DistributeFuel(aircraft, plan.blockFuel);
     return plan;
 }

@@ -1,3 +1,8 @@
 #include "configurator/fuel/fuelplannertool.h"
 
-void runFuelPlanner(QWidget*) {}
+#include "configurator/fuel/fuelplanner.h"
+
+void runFuelPlanner(QWidget* parent) {
+    CFuelPlanner planner(parent);
+    planner.exec();
+}

@@ -86,7 +86,7 @@ TEST(FuelCommand, ExplainsBadArguments) {
         {"--aircraft A330-200 --distance 3k", "--distance needs a whole number"},
         {"--aircraft A330-200 --zfw", "--zfw needs a whole number"},
         {"--aircraft A330-200 --taxi -5", "--taxi cannot be negative"},
-        {"--aircraft A330-200 --distance 10000000", "--distance must be at most 9999999"},
+        {"--aircraft A330-200 --distance 100000000", "--distance must be at most 99999999"},
         {"--aircraft A330-200 --unit lb", "unknown argument '--unit'"},
     };
     for (const auto& c : cases) {

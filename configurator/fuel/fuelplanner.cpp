@@ -1,0 +1,253 @@
+#include "configurator/fuel/fuelplanner.h"
+
+#include "common/ui/messagebox.h"
+#include "configurator/app/sessionstate.h"
+#include "configurator/res/fuelplannerart.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+using ui::Kind;
+
+// Typed figures; a unit switch may write one digit more, which the
+// arithmetic's 64-bit sums still hold.
+constexpr int kMaxDigits = 8;
+
+constexpr ui::Control kControls[] = {
+    {CFuelPlanner::kBanner, Kind::Bitmap, "", 7, 6, 300, 43},
+
+    {ui::kNoId, Kind::GroupBox, "Flight Information", 7, 52, 300, 83},
+    {ui::kNoId, Kind::Text, "Flying Distance *", 14, 66, 68, 10},
+    {CFuelPlanner::kDistance, Kind::Edit, "", 84, 64, 44, 12, ui::Right},
+    {ui::kNoId, Kind::Text, "NM", 131, 66, 28, 10},
+    {ui::kNoId, Kind::Text, "Cruising Altitude *", 14, 82, 68, 10},
+    {CFuelPlanner::kAltitude, Kind::Edit, "", 84, 80, 44, 12, ui::Right},
+    {ui::kNoId, Kind::Text, "feet", 131, 82, 28, 10},
+    {ui::kNoId, Kind::Text, "Cost Index *", 14, 98, 68, 10},
+    {CFuelPlanner::kCostIndex, Kind::Edit, "", 84, 96, 44, 12, ui::Right},
+    {CFuelPlanner::kCostIndexUnit, Kind::Text, "kg/min", 131, 98, 28, 10},
+    {ui::kNoId, Kind::Text, "Zero Fuel Weight *", 14, 114, 68, 10},
+    {CFuelPlanner::kZeroFuelWeight, Kind::Edit, "", 84, 112, 44, 12, ui::Right},
+    {CFuelPlanner::kZfwUnit, Kind::Text, "kg", 131, 114, 28, 10},
+    {ui::kNoId, Kind::Text, "Taxi Fuel", 170, 66, 54, 10},
+    {CFuelPlanner::kTaxiFuel, Kind::Edit, "", 226, 64, 44, 12, ui::Right},
+    {CFuelPlanner::kTaxiUnit, Kind::Text, "kg", 273, 66, 28, 10},
+    {ui::kNoId, Kind::Text, "Trip Fuel", 170, 82, 54, 10},
+    {CFuelPlanner::kTripFuel, Kind::Edit, "", 226, 80, 44, 12, ui::Right | ui::ReadOnly},
+    {CFuelPlanner::kTripUnit, Kind::Text, "kg", 273, 82, 28, 10},
+    {ui::kNoId, Kind::Text, "Route Reserve", 170, 98, 54, 10},
+    {CFuelPlanner::kRouteReserve, Kind::Edit, "", 226, 96, 44, 12, ui::Right},
+    {ui::kNoId, Kind::Text, "%", 273, 98, 28, 10},
+    {ui::kNoId, Kind::Text, "Final Fuel", 170, 114, 54, 10},
+    {CFuelPlanner::kFinalFuel, Kind::Edit, "", 226, 112, 44, 12, ui::Right},
+    {CFuelPlanner::kFinalUnit, Kind::Text, "kg", 273, 114, 28, 10},
+
+    {ui::kNoId, Kind::GroupBox, "Unit System", 7, 139, 300, 26},
+    {CFuelPlanner::kMetric, Kind::RadioButton, "Metric (kg)", 62, 151, 70, 10, ui::GroupStart},
+    {CFuelPlanner::kImperial, Kind::RadioButton, "Imperial (lbs)", 182, 151, 70, 10},
+
+    {CFuelPlanner::kValidate, Kind::DefaultButton, "Validate", 129, 170, 56, 15},
+
+    {ui::kNoId, Kind::GroupBox, "Fuel Management", 7, 190, 300, 104},
+    {ui::kNoId, Kind::Text, "FOB", 100, 206, 25, 10, ui::Right},
+    {CFuelPlanner::kBlockFuel, Kind::Edit, "", 129, 204, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kBlockUnit, Kind::Text, "kg", 189, 207, 20, 10},
+    {ui::kNoId, Kind::Text, "LEFT", 71, 228, 56, 10, ui::Centered},
+    {ui::kNoId, Kind::Text, "CENTER", 129, 228, 56, 10, ui::Centered},
+    {ui::kNoId, Kind::Text, "RIGHT", 187, 228, 56, 10, ui::Centered},
+    {CFuelPlanner::kOuterLeft, Kind::Edit, "", 13, 239, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kInnerLeft, Kind::Edit, "", 71, 239, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kCenter, Kind::Edit, "", 129, 239, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kInnerRight, Kind::Edit, "", 187, 239, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kOuterRight, Kind::Edit, "", 245, 239, 56, 13, ui::Centered | ui::ReadOnly},
+    {ui::kNoId, Kind::Text, "TRIM", 129, 258, 56, 10, ui::Centered},
+    {CFuelPlanner::kTrim, Kind::Edit, "", 129, 268, 56, 13, ui::Centered | ui::ReadOnly},
+    {ui::kNoId, Kind::Text, "(Center2)", 129, 282, 56, 10, ui::Centered},
+
+    {2, Kind::PushButton, "Close", 257, 299, 50, 14},
+};
+
+constexpr ui::DialogTemplate kTemplate{"Fuel Planner", 314, 320, kControls};
+
+constexpr int kInputFields[] = {
+    CFuelPlanner::kDistance,       CFuelPlanner::kAltitude, CFuelPlanner::kCostIndex,
+    CFuelPlanner::kZeroFuelWeight, CFuelPlanner::kTaxiFuel, CFuelPlanner::kRouteReserve,
+    CFuelPlanner::kFinalFuel,
+};
+
+// Weight fields whose text is re-expressed when the unit changes, in order.
+constexpr int kWeightFields[] = {CFuelPlanner::kZeroFuelWeight, CFuelPlanner::kTaxiFuel,
+                                 CFuelPlanner::kTripFuel, CFuelPlanner::kFinalFuel,
+                                 CFuelPlanner::kBlockFuel};
+
+struct FieldColors {
+    int id;
+    QColor background;
+    QColor text;
+};
+
+const FieldColors kFieldColors[] = {
+    {CFuelPlanner::kOuterLeft, {255, 255, 128}, Qt::black},
+    {CFuelPlanner::kOuterRight, {255, 255, 128}, Qt::black},
+    {CFuelPlanner::kInnerLeft, {255, 200, 130}, Qt::black},
+    {CFuelPlanner::kInnerRight, {255, 200, 130}, Qt::black},
+    {CFuelPlanner::kCenter, {192, 255, 192}, Qt::black},
+    {CFuelPlanner::kTrim, {192, 255, 192}, Qt::black},
+    {CFuelPlanner::kBlockFuel, {0, 0, 150}, Qt::white},
+};
+
+void paintField(QLineEdit* field, const QColor& background, const QColor& text) {
+    QPalette colors = field->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colors.setColor(group, QPalette::Base, background);
+        colors.setColor(group, QPalette::Text, text);
+    }
+    field->setPalette(colors);
+}
+
+const QString kMissingTank = QStringLiteral("---");
+
+} // namespace
+
+CFuelPlanner::CFuelPlanner(QWidget* parent)
+    : ui::TemplateDialog(kTemplate, parent)
+    , aircraft_(fuel::aircraftPerformance(CurrentAircraft)) {
+    setImage(kBanner, QPixmap::fromImage(art::fuelPlannerBanner()));
+
+    const QRegularExpression digits(QStringLiteral("[0-9]{0,%1}").arg(kMaxDigits));
+    for (int id : kInputFields) {
+        QLineEdit* input = field(id);
+        input->setValidator(new QRegularExpressionValidator(digits, input));
+    }
+    // A result, not an input: the keyboard skips it and it looks read-only.
+    field(kTripFuel)->setFocusPolicy(Qt::NoFocus);
+    paintField(field(kTripFuel), palette().color(QPalette::Window),
+               palette().color(QPalette::WindowText));
+    for (const FieldColors& colors : kFieldColors) {
+        paintField(field(colors.id), colors.background, colors.text);
+        field(colors.id)->setFocusPolicy(Qt::NoFocus);
+    }
+    QFont bold = field(kBlockFuel)->font();
+    bold.setBold(true);
+    field(kBlockFuel)->setFont(bold);
+    open();
+}
+
+QLineEdit* CFuelPlanner::field(int id) const {
+    return control<QLineEdit>(id);
+}
+
+void CFuelPlanner::open() {
+    setFieldText(kCostIndex, QStringLiteral("50"));
+    const std::int32_t slot = CurrentAircraft - kFirstAircraft;
+    if (slot >= 0 && slot < kAircraftCount && AircraftZfw[slot] > 0)
+        setFieldText(kZeroFuelWeight, QString::number(AircraftZfw[slot]));
+    setChecked(kMetric, true);
+    setFieldText(kTaxiFuel, QStringLiteral("200"));
+    setFieldText(kRouteReserve, QStringLiteral("5"));
+    setFieldText(kFinalFuel, QStringLiteral("1000"));
+    unitFactor_ = fuel::kKilogramsFactor;
+    input_.costIndex = 50;
+}
+
+void CFuelPlanner::onCommand(int id) {
+    switch (id) {
+    case kValidate:
+        validate();
+        break;
+    case kMetric:
+        switchUnit(fuel::kKilogramsFactor);
+        break;
+    case kImperial:
+        switchUnit(fuel::kPoundsFactor);
+        break;
+    default:
+        ui::TemplateDialog::onCommand(id);
+        break;
+    }
+}
+
+std::int32_t CFuelPlanner::readField(int id) const {
+    return fuel::leadingInteger(field(id)->text());
+}
+
+void CFuelPlanner::setFieldText(int id, const QString& text) {
+    field(id)->setText(text);
+}
+
+void CFuelPlanner::validate() {
+    fuel::FuelPlanInput input = input_;
+    input.distance = readField(kDistance);
+    input.altitude = readField(kAltitude);
+    input.costIndex = readField(kCostIndex);
+    input.zeroFuelWeight = fuel::toKilograms(readField(kZeroFuelWeight), unitFactor_);
+    if (input.distance <= 0 || input.altitude <= 0 || input.costIndex <= 0 ||
+        input.zeroFuelWeight <= 0) {
+        ui::showMessage(this, QStringLiteral("All the mandatory fields must be filled."),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    input.taxiFuel = fuel::toKilograms(readField(kTaxiFuel), unitFactor_);
+    input.finalFuel = fuel::toKilograms(readField(kFinalFuel), unitFactor_);
+    input.reservePercent = readField(kRouteReserve);
+    input_ = input;
+    if (!aircraft_)
+        return; // no aircraft chosen: the menu never opens the planner so
+
+    plan_ = fuel::PlanFuel(*aircraft_, input_);
+    setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
+    setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unitFactor_)));
+    showTanks(false);
+    if (fuel::exceedsCapacity(plan_.tanks)) {
+        ui::showMessage(
+            this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),
+            QStringLiteral("Fuel Capacity Warning"), ui::MessageIcon::Information);
+    }
+}
+
+// After Validate every tank field is written, "---" for a tank the aircraft
+// lacks; a unit switch re-renders only the tanks the aircraft has.
+void CFuelPlanner::showTanks(bool onlyPresentTanks) {
+    const auto show = [&](std::initializer_list<int> ids, const fuel::TankLoad& load,
+                          bool present) {
+        if (!present && onlyPresentTanks)
+            return;
+        const QString text =
+            present ? fuel::tankText(load.amount, load.fraction, unitFactor_) : kMissingTank;
+        for (int id : ids)
+            setFieldText(id, text);
+    };
+    const bool known = aircraft_ != nullptr;
+    const fuel::TankDistribution& tanks = plan_.tanks;
+    show({kInnerLeft, kInnerRight}, tanks.Inner, known);
+    show({kOuterLeft, kOuterRight}, tanks.Outer, known && aircraft_->outerCapacity > 0);
+    show({kCenter}, tanks.Center, known && aircraft_->centerCapacity > 0);
+    show({kTrim}, tanks.Trim, known && aircraft_->trimCapacity > 0);
+}
+
+void CFuelPlanner::switchUnit(float factor) {
+    if (factor == unitFactor_)
+        return;
+    unitFactor_ = factor;
+    const bool pounds = factor == fuel::kPoundsFactor;
+    const QString weightUnit = pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    for (int id : {kZfwUnit, kTaxiUnit, kTripUnit, kFinalUnit, kBlockUnit})
+        control<QLabel>(id)->setText(weightUnit);
+    control<QLabel>(kCostIndexUnit)
+        ->setText(pounds ? QStringLiteral("100lb/h") : QStringLiteral("kg/min"));
+
+    // Converted from what the fields show, so a round trip can lose a
+    // kilogram; the tanks below come from the stored plan instead.
+    for (int id : kWeightFields) {
+        const QString text = field(id)->text();
+        if (text.isEmpty())
+            continue;
+        setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
+    }
+    showTanks(true);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The fuel planner window: the user types the flight's figures, Validate
+// shows the trip fuel, the block fuel (FOB) and each tank's load, in
+// kilograms or pounds. Nothing is saved; the plan lives as long as the window.
+
+#include "common/ui/dialogtemplate.h"
+#include "configurator/fuel/fuelplan.h"
+#include "configurator/fuel/fuelunits.h"
+
+class QLineEdit;
+
+class CFuelPlanner : public ui::TemplateDialog {
+    Q_OBJECT
+public:
+    // Control ids of the window's template.
+    enum : int {
+        kDistance = 1009,
+        kAltitude = 1010,
+        kCostIndex = 1011,
+        kZeroFuelWeight = 1012,
+        kTaxiFuel = 1013,
+        kTripFuel = 1014,
+        kRouteReserve = 1015,
+        kFinalFuel = 1016,
+        kOuterLeft = 1023,
+        kValidate = 1024,
+        kOuterRight = 1025,
+        kInnerLeft = 1026,
+        kInnerRight = 1027,
+        kCenter = 1028,
+        kMetric = 1029,
+        kImperial = 1030,
+        kZfwUnit = 1031,
+        kBlockFuel = 1032,
+        kCostIndexUnit = 1033,
+        kTaxiUnit = 1034,
+        kTripUnit = 1035,
+        kFinalUnit = 1036,
+        kBlockUnit = 1037,
+        kTrim = 1038,
+        kBanner = 1039,
+    };
+
+    // Takes the aircraft from `CurrentAircraft` and the zero fuel weight from
+    // `AircraftZfw`.
+    explicit CFuelPlanner(QWidget* parent = nullptr);
+
+    QLineEdit* field(int id) const;
+    float unitFactor() const { return unitFactor_; }
+
+protected:
+    void onCommand(int id) override;
+
+private:
+    void open();
+    void validate();
+    void switchUnit(float factor);
+    void showTanks(bool onlyPresentTanks);
+    void setFieldText(int id, const QString& text);
+    std::int32_t readField(int id) const;
+
+    const fuel::AircraftPerformance* aircraft_ = nullptr;
+    float unitFactor_ = fuel::kKilogramsFactor;
+    fuel::FuelPlanInput input_;
+    fuel::FuelPlan plan_;
+};

@@ -1,0 +1,328 @@
+#include "common/ui/messagebox.h"
+#include "configurator/app/sessionstate.h"
+#include "configurator/fuel/fuelplanner.h"
+#include "configurator/fuel/fuelplannertool.h"
+#include "configurator/fuel/fuelscreenshots.h"
+#include "tests/support/tempdir.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using P = CFuelPlanner;
+
+int argc = 1;
+char arg0[] = "fuel_dialogs_test";
+char* argv[] = {arg0, nullptr};
+
+QApplication& app() {
+    static QApplication application(argc, argv);
+    return application;
+}
+
+class FuelPlannerTest : public testing::Test {
+protected:
+    void SetUp() override { app(); }
+    void TearDown() override {
+        CurrentAircraft = kNoAircraft;
+        for (std::int32_t& zfw : AircraftZfw)
+            zfw = 0;
+    }
+
+    static void choose(std::int32_t aircraft, std::int32_t rememberedZfw = 0) {
+        CurrentAircraft = aircraft;
+        AircraftZfw[aircraft - kFirstAircraft] = rememberedZfw;
+    }
+
+    static std::string text(const CFuelPlanner& planner, int id) {
+        if (auto* label = planner.control<QLabel>(id))
+            return label->text().toStdString();
+        return planner.field(id)->text().toStdString();
+    }
+
+    static void type(CFuelPlanner& planner, int id, const char* value) {
+        planner.field(id)->setText(QString::fromLatin1(value));
+    }
+
+    // Every text of the window by control id.
+    static std::map<int, std::string> snapshot(const CFuelPlanner& planner) {
+        std::map<int, std::string> texts;
+        for (int id = P::kDistance; id <= P::kTrim; ++id) {
+            if (planner.control<QLineEdit>(id) || planner.control<QLabel>(id))
+                texts[id] = text(planner, id);
+        }
+        return texts;
+    }
+
+    // The first worked example: A330-200, 3000 NM, 35000 ft, 170000 kg.
+    static void planExample(CFuelPlanner& planner) {
+        type(planner, P::kDistance, "3000");
+        type(planner, P::kAltitude, "35000");
+        planner.sendCommand(P::kValidate);
+    }
+
+    ui::MessageRecorder messages;
+};
+
+TEST_F(FuelPlannerTest, OpensWithDefaultsInKilograms) {
+    choose(kA330_300);
+    CFuelPlanner planner;
+    EXPECT_EQ(planner.windowTitle(), QStringLiteral("Fuel Planner"));
+    EXPECT_EQ(text(planner, P::kCostIndex), "50");
+    EXPECT_EQ(text(planner, P::kZeroFuelWeight), "");
+    EXPECT_EQ(text(planner, P::kTaxiFuel), "200");
+    EXPECT_EQ(text(planner, P::kRouteReserve), "5");
+    EXPECT_EQ(text(planner, P::kFinalFuel), "1000");
+    for (int id : {P::kDistance, P::kAltitude, P::kTripFuel, P::kBlockFuel, P::kInnerLeft,
+                   P::kCenter, P::kTrim})
+        EXPECT_EQ(text(planner, id), "") << id;
+    EXPECT_TRUE(planner.isChecked(P::kMetric));
+    EXPECT_FALSE(planner.isChecked(P::kImperial));
+    EXPECT_EQ(planner.unitFactor(), 1.0f);
+    EXPECT_EQ(text(planner, P::kZfwUnit), "kg");
+    EXPECT_EQ(text(planner, P::kCostIndexUnit), "kg/min");
+    EXPECT_TRUE(planner.control<QPushButton>(P::kValidate)->isDefault());
+    EXPECT_TRUE(planner.field(P::kTripFuel)->isReadOnly());
+    EXPECT_FALSE(planner.field(P::kTripFuel)->focusPolicy() & Qt::TabFocus);
+
+    const struct {
+        int id;
+        QColor background, text;
+    } colors[] = {
+        {P::kOuterLeft, {255, 255, 128}, Qt::black}, {P::kOuterRight, {255, 255, 128}, Qt::black},
+        {P::kInnerLeft, {255, 200, 130}, Qt::black}, {P::kInnerRight, {255, 200, 130}, Qt::black},
+        {P::kCenter, {192, 255, 192}, Qt::black},    {P::kTrim, {192, 255, 192}, Qt::black},
+        {P::kBlockFuel, {0, 0, 150}, Qt::white},
+    };
+    for (const auto& c : colors) {
+        const QPalette& palette = planner.field(c.id)->palette();
+        EXPECT_EQ(palette.color(QPalette::Base), c.background) << c.id;
+        EXPECT_EQ(palette.color(QPalette::Text), c.text) << c.id;
+        EXPECT_TRUE(planner.field(c.id)->isReadOnly()) << c.id;
+    }
+}
+
+TEST_F(FuelPlannerTest, StartsWithTheZeroFuelWeightTheLoadManagerConfirmed) {
+    choose(kA330_300, 170000);
+    AircraftZfw[kA330_200 - kFirstAircraft] = 150000; // another aircraft's
+    CFuelPlanner planner;
+    EXPECT_EQ(text(planner, P::kZeroFuelWeight), "170000");
+}
+
+TEST_F(FuelPlannerTest, InputFieldsTakeDigitsOnly) {
+    choose(kA330_200);
+    CFuelPlanner planner;
+    QLineEdit* distance = planner.field(P::kDistance);
+    for (QChar c : QStringLiteral("12a-3 .4")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(distance, &press);
+    }
+    EXPECT_EQ(distance->text(), QStringLiteral("1234"));
+    EXPECT_EQ(distance->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(planner.field(P::kInnerLeft)->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+}
+
+TEST_F(FuelPlannerTest, WorkedExampleFillsEveryResultField) {
+    choose(kA330_200, 170000);
+    CFuelPlanner planner;
+    planExample(planner);
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(text(planner, P::kTripFuel), "45996");
+    EXPECT_EQ(text(planner, P::kBlockFuel), "49495");
+    EXPECT_EQ(text(planner, P::kInnerLeft), "24747 (73.3%)");
+    EXPECT_EQ(text(planner, P::kInnerRight), "24747 (73.3%)");
+    for (int id : {P::kOuterLeft, P::kOuterRight, P::kCenter, P::kTrim})
+        EXPECT_EQ(text(planner, id), "0 (0.0%)") << id;
+}
+
+TEST_F(FuelPlannerTest, MissingMandatoryFigureRefusesAndKeepsTheResults) {
+    const struct {
+        const char* name;
+        int id;
+        const char* value;
+    } cases[] = {
+        {"distance empty", P::kDistance, ""},
+        {"altitude empty", P::kAltitude, ""},
+        {"altitude zero", P::kAltitude, "0"},
+        {"cost index empty", P::kCostIndex, ""},
+        {"zero fuel weight empty", P::kZeroFuelWeight, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        choose(kA330_200, 170000);
+        CFuelPlanner planner;
+        planExample(planner);
+        const auto before = snapshot(planner);
+        type(planner, c.id, c.value);
+        messages.clear();
+        planner.sendCommand(P::kValidate);
+        ASSERT_EQ(messages.messages().size(), 1u);
+        const ui::Message& m = messages.messages()[0];
+        EXPECT_EQ(m.text, QStringLiteral("All the mandatory fields must be filled."));
+        EXPECT_EQ(m.caption, QStringLiteral("ERROR"));
+        EXPECT_EQ(m.icon, ui::MessageIcon::Error);
+        EXPECT_EQ(m.owner, &planner);
+        auto after = snapshot(planner);
+        after[c.id] = before.at(c.id);
+        EXPECT_EQ(after, before);
+    }
+}
+
+TEST_F(FuelPlannerTest, OneOrTwoPoundsOfZeroFuelWeightCountAsEmpty) {
+    choose(kA330_200);
+    CFuelPlanner planner;
+    planner.sendCommand(P::kImperial);
+    type(planner, P::kDistance, "3000");
+    type(planner, P::kAltitude, "35000");
+    type(planner, P::kZeroFuelWeight, "2");
+    planner.sendCommand(P::kValidate);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("ERROR"));
+    EXPECT_EQ(text(planner, P::kTripFuel), "");
+}
+
+TEST_F(FuelPlannerTest, PoundsAndBackConvertTheShownTextsAndReRenderTheTanks) {
+    choose(kA330_200, 170000);
+    CFuelPlanner planner;
+    planExample(planner);
+
+    planner.control<QRadioButton>(P::kImperial)->click();
+    EXPECT_EQ(planner.unitFactor(), 2.2045855f);
+    EXPECT_EQ(text(planner, P::kZeroFuelWeight), "374779");
+    EXPECT_EQ(text(planner, P::kTaxiFuel), "440");
+    EXPECT_EQ(text(planner, P::kFinalFuel), "2204");
+    EXPECT_EQ(text(planner, P::kTripFuel), "101402");
+    EXPECT_EQ(text(planner, P::kBlockFuel), "109115");
+    EXPECT_EQ(text(planner, P::kInnerLeft), "54556 (73.3%)");
+    EXPECT_EQ(text(planner, P::kInnerRight), "54556 (73.3%)");
+    EXPECT_EQ(text(planner, P::kOuterLeft), "0 (0.0%)");
+    for (int id : {P::kZfwUnit, P::kTaxiUnit, P::kTripUnit, P::kFinalUnit, P::kBlockUnit})
+        EXPECT_EQ(text(planner, id), "lb") << id;
+    EXPECT_EQ(text(planner, P::kCostIndexUnit), "100lb/h");
+    // Untouched by the unit.
+    EXPECT_EQ(text(planner, P::kDistance), "3000");
+    EXPECT_EQ(text(planner, P::kAltitude), "35000");
+    EXPECT_EQ(text(planner, P::kCostIndex), "50");
+    EXPECT_EQ(text(planner, P::kRouteReserve), "5");
+
+    planner.control<QRadioButton>(P::kMetric)->click();
+    EXPECT_EQ(planner.unitFactor(), 1.0f);
+    EXPECT_EQ(text(planner, P::kZeroFuelWeight), "169999");
+    EXPECT_EQ(text(planner, P::kTaxiFuel), "199");
+    EXPECT_EQ(text(planner, P::kFinalFuel), "999");
+    EXPECT_EQ(text(planner, P::kTripFuel), "45995");
+    EXPECT_EQ(text(planner, P::kBlockFuel), "49494");
+    EXPECT_EQ(text(planner, P::kInnerLeft), "24747 (73.3%)");
+    EXPECT_EQ(text(planner, P::kZfwUnit), "kg");
+    EXPECT_EQ(text(planner, P::kCostIndexUnit), "kg/min");
+}
+
+TEST_F(FuelPlannerTest, PoundsTypedAreReadAsKilograms) {
+    choose(kA330_200);
+    CFuelPlanner planner;
+    planner.sendCommand(P::kImperial);
+    type(planner, P::kDistance, "3000");
+    type(planner, P::kAltitude, "35000");
+    type(planner, P::kZeroFuelWeight, "374786"); // 170000 kg and a few grams
+    type(planner, P::kTaxiFuel, "441");          // 200 kg
+    type(planner, P::kFinalFuel, "2205");        // 1000 kg
+    planner.sendCommand(P::kValidate);
+    planner.sendCommand(P::kMetric);
+    EXPECT_EQ(text(planner, P::kInnerLeft), "24747 (73.3%)");
+}
+
+TEST_F(FuelPlannerTest, AircraftWithoutCentreTankShowsDashesAcrossUnitSwitches) {
+    choose(kA330_300, 170000);
+    CFuelPlanner planner;
+    planner.sendCommand(P::kImperial); // before any plan: zeros, centre left empty
+    EXPECT_EQ(text(planner, P::kInnerLeft), "0 (0.0%)");
+    EXPECT_EQ(text(planner, P::kTrim), "0 (0.0%)");
+    EXPECT_EQ(text(planner, P::kCenter), "");
+    planner.sendCommand(P::kMetric);
+    planExample(planner);
+    EXPECT_EQ(text(planner, P::kCenter), "---");
+    EXPECT_EQ(text(planner, P::kTrim), "0 (0.0%)");
+    planner.sendCommand(P::kImperial);
+    EXPECT_EQ(text(planner, P::kCenter), "---");
+    planner.sendCommand(P::kMetric);
+    EXPECT_EQ(text(planner, P::kCenter), "---");
+}
+
+TEST_F(FuelPlannerTest, ClickingTheUnitInForceChangesNothing) {
+    choose(kA330_200, 170000);
+    CFuelPlanner planner;
+    planExample(planner);
+    type(planner, P::kTripFuel, "123"); // would be converted by a real switch
+    const auto before = snapshot(planner);
+    planner.control<QRadioButton>(P::kMetric)->click();
+    EXPECT_EQ(snapshot(planner), before);
+    EXPECT_TRUE(planner.isChecked(P::kMetric));
+}
+
+TEST_F(FuelPlannerTest, NoReserveTaxiOrFinalGivesTheTripFuelAsFob) {
+    choose(kA340_600, 250000);
+    CFuelPlanner planner;
+    type(planner, P::kDistance, "4200");
+    type(planner, P::kAltitude, "37000");
+    type(planner, P::kTaxiFuel, "");
+    type(planner, P::kFinalFuel, "");
+    type(planner, P::kRouteReserve, "0");
+    planner.sendCommand(P::kValidate);
+    EXPECT_FALSE(text(planner, P::kTripFuel).empty());
+    EXPECT_EQ(text(planner, P::kBlockFuel), text(planner, P::kTripFuel));
+}
+
+TEST_F(FuelPlannerTest, FuelBeyondTheTanksWarnsAfterShowingThePlan) {
+    choose(kA330_300, 170000);
+    CFuelPlanner planner;
+    type(planner, P::kDistance, "7000");
+    type(planner, P::kAltitude, "35000");
+    planner.sendCommand(P::kValidate);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const ui::Message& m = messages.messages()[0];
+    EXPECT_EQ(m.text, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."));
+    EXPECT_EQ(m.caption, QStringLiteral("Fuel Capacity Warning"));
+    EXPECT_EQ(m.icon, ui::MessageIcon::Information);
+    EXPECT_EQ(m.owner, &planner);
+    EXPECT_EQ(text(planner, P::kInnerLeft), "33571 (100.0%)");
+    EXPECT_EQ(text(planner, P::kOuterLeft), "2965 (100.0%)");
+    EXPECT_EQ(text(planner, P::kCenter), "---");
+    EXPECT_EQ(text(planner, P::kTrim), "4918 (100.0%)");
+}
+
+TEST_F(FuelPlannerTest, MenuRunsThePlannerModallyUntilClose) {
+    choose(kA340_300);
+    QTimer::singleShot(0, [] {
+        auto* planner = qobject_cast<CFuelPlanner*>(QApplication::activeModalWidget());
+        ASSERT_NE(planner, nullptr);
+        planner->reject(); // Escape or the close box
+    });
+    runFuelPlanner(nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(FuelPlannerTest, ScreenshotsShowComputedPlansAndLeaveTheSessionAlone) {
+    choose(kA340_600, 123456);
+    testing_support::TempDir dir;
+    const QStringList files = saveFuelScreenshots(QString::fromStdString(dir.path().string()));
+    EXPECT_EQ(files.size(), 2);
+    for (const QString& file : files)
+        EXPECT_TRUE(std::filesystem::file_size(file.toStdString()) > 1000);
+    EXPECT_EQ(CurrentAircraft, kA340_600);
+    EXPECT_EQ(AircraftZfw[kA340_600 - kFirstAircraft], 123456);
+    EXPECT_EQ(AircraftZfw[kA330_200 - kFirstAircraft], 0);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+} // namespace
