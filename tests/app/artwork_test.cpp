@@ -1,0 +1,32 @@
+#include "configurator/res/shellart.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+QGuiApplication& app() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    return application;
+}
+
+// The images fill their controls exactly; a wrong size shows as a cut or a gap.
+TEST(Artwork, ImagesHaveTheSizesTheirControlsAreMadeFor) {
+    app();
+    for (art::MenuTool tool : {art::MenuTool::Configuration, art::MenuTool::LoadManager,
+                               art::MenuTool::FuelPlanner, art::MenuTool::KeyConfig})
+        EXPECT_EQ(art::menuButtonImage(tool).size(), QSize(450, 69));
+    for (int code = 6; code <= 9; ++code)
+        EXPECT_EQ(art::selectorImage(code).size(), QSize(300, 62)) << code;
+    EXPECT_EQ(art::configurationBanner().size(), QSize(638, 100));
+    EXPECT_EQ(art::programIcon(32).size(), QSize(32, 32));
+    // Distinct pictures, not one image four times.
+    EXPECT_NE(art::selectorImage(6), art::selectorImage(9));
+    EXPECT_NE(art::menuButtonImage(art::MenuTool::FuelPlanner),
+              art::menuButtonImage(art::MenuTool::KeyConfig));
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+#include "common/ui/messagebox.h"
+#include "configurator/app/aircraftselector.h"
+#include "configurator/app/installpaths.h"
+#include "configurator/app/mainmenu.h"
+#include "configurator/app/sessionstate.h"
+#include "tests/support/tempdir.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// What the fake tools saw.
+struct Log {
+    int selectorRuns = 0;
+    std::vector<int> created; // codes given to the load manager factory
+    int execs = 0;
+    int saves = 0;
+    int fuelPlannerRuns = 0;
+    std::int32_t aircraftDuringFuelPlanner = -1;
+};
+
+class FakeLoadManager final : public LoadManagerTool {
+public:
+    FakeLoadManager(Log& log, bool installed, int result, std::int32_t zfw)
+        : log_(log)
+        , installed_(installed)
+        , result_(result)
+        , zfw_(zfw) {}
+    bool isInstalled() const override { return installed_; }
+    int exec(QWidget*) override {
+        ++log_.execs;
+        LastZfw = zfw_;
+        return result_;
+    }
+    profile::WriteResult save() override {
+        ++log_.saves;
+        return {};
+    }
+
+private:
+    Log& log_;
+    bool installed_;
+    int result_;
+    std::int32_t zfw_;
+};
+
+class MainMenu : public testing::Test {
+protected:
+    MainMenu() {
+        app();
+        CurrentAircraft = kNoAircraft;
+        LastZfw = 0;
+        std::fill(std::begin(AircraftZfw), std::end(AircraftZfw), 0);
+    }
+
+    // Tools that record their use; the selector picks `choices` one per run
+    // (0: closed without a choice).
+    MenuTools fakeTools(std::vector<std::int32_t> choices, bool installed = true, int result = 1,
+                        std::int32_t zfw = 0) {
+        MenuTools tools;
+        tools.configuration = [this](QWidget*) { return configurationResult_; };
+        tools.selectAircraft = [this, choices](QWidget*) {
+            CurrentAircraft = choices.at(static_cast<std::size_t>(log_.selectorRuns++));
+        };
+        tools.loadManager = [=, this](int code) -> std::unique_ptr<LoadManagerTool> {
+            log_.created.push_back(code);
+            return std::make_unique<FakeLoadManager>(log_, installed, result, zfw);
+        };
+        tools.fuelPlanner = [this](QWidget*) {
+            ++log_.fuelPlannerRuns;
+            log_.aircraftDuringFuelPlanner = CurrentAircraft;
+        };
+        tools.keyAssignments = [](QWidget*) {};
+        return tools;
+    }
+
+    Log log_;
+    int configurationResult_ = 1;
+    ui::MessageRecorder messages_;
+};
+
+const QString kNotInstalled =
+    QStringLiteral("Sorry, this aircraft is not installed on your system");
+
+TEST_F(MainMenu, SelectorReopensUntilAnAircraftIsChosen) {
+    CMainMenuDlg menu(fakeTools({0, 0, kA330_300}));
+    menu.sendCommand(CMainMenuDlg::kFuelPlanner);
+    EXPECT_EQ(log_.selectorRuns, 3);
+    EXPECT_EQ(log_.created, std::vector<int>{kA330_300});
+    EXPECT_EQ(log_.execs, 0); // only asked whether installed
+    EXPECT_EQ(log_.fuelPlannerRuns, 1);
+    EXPECT_EQ(log_.aircraftDuringFuelPlanner, kA330_300);
+    EXPECT_EQ(CurrentAircraft, kNoAircraft);
+    EXPECT_TRUE(messages_.messages().empty());
+}
+
+TEST_F(MainMenu, NotInstalledAircraftIsRefusedAndTheChoiceCleared) {
+    for (int button : {CMainMenuDlg::kLoadManager, CMainMenuDlg::kFuelPlanner}) {
+        messages_.clear();
+        CMainMenuDlg menu(fakeTools({kA340_300}, /*installed=*/false));
+        menu.sendCommand(button);
+        ASSERT_EQ(messages_.messages().size(), 1u) << button;
+        const ui::Message& message = messages_.messages()[0];
+        EXPECT_EQ(message.text, kNotInstalled);
+        EXPECT_EQ(message.caption, QStringLiteral("ERROR"));
+        EXPECT_EQ(message.icon, ui::MessageIcon::Exclamation);
+        EXPECT_EQ(message.owner, &menu);
+        EXPECT_EQ(CurrentAircraft, kNoAircraft);
+        log_.selectorRuns = 0;
+    }
+    EXPECT_EQ(log_.execs, 0);
+    EXPECT_EQ(log_.fuelPlannerRuns, 0);
+}
+
+TEST_F(MainMenu, LoadManagerOkSavesAndRemembersTheZeroFuelWeight) {
+    CMainMenuDlg menu(fakeTools({kA330_300}, true, 1, 171234));
+    menu.sendCommand(CMainMenuDlg::kLoadManager);
+    EXPECT_EQ(log_.execs, 1);
+    EXPECT_EQ(log_.saves, 1);
+    EXPECT_EQ(AircraftZfw[kA330_300 - kFirstAircraft], 171234);
+    EXPECT_EQ(AircraftZfw[kA330_200 - kFirstAircraft], 0);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text,
+              QStringLiteral("The new payload has been saved in the aircraft file "
+                             "(aircraft.cfg).\nIt will be taken into account next time the "
+                             "aircraft is loaded in FS."));
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(messages_.messages()[0].icon, ui::MessageIcon::Information);
+    EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+TEST_F(MainMenu, LoadManagerCancelKeepsTheRememberedWeight) {
+    AircraftZfw[kA340_600 - kFirstAircraft] = 200000;
+    CMainMenuDlg menu(fakeTools({kA340_600}, true, 2, 123));
+    menu.sendCommand(CMainMenuDlg::kLoadManager);
+    EXPECT_EQ(log_.execs, 1);
+    EXPECT_EQ(log_.saves, 0);
+    EXPECT_EQ(AircraftZfw[kA340_600 - kFirstAircraft], 200000);
+    EXPECT_TRUE(messages_.messages().empty());
+    EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+TEST_F(MainMenu, ConfigurationOkShowsTheNoteAndCancelShowsNothing) {
+    CMainMenuDlg menu(fakeTools({}));
+    configurationResult_ = 2;
+    menu.sendCommand(CMainMenuDlg::kConfiguration);
+    EXPECT_TRUE(messages_.messages().empty());
+    configurationResult_ = 1;
+    menu.sendCommand(CMainMenuDlg::kConfiguration);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text,
+              QStringLiteral("NOTE: Any change made in the configuration window will be taken "
+                             "into account\n           only next time the aircraft is loaded in "
+                             "Flight Simulator."));
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(messages_.messages()[0].icon, ui::MessageIcon::Information);
+    EXPECT_EQ(log_.selectorRuns, 0);
+}
+
+TEST_F(MainMenu, SecondCandidateFileCountsAsInstalled) {
+    testing_support::TempDir sim;
+    testing_support::writeFile(sim.path() / "Aircraft/Korvanta TEV A332RR/aircraft.cfg",
+                               "[WEIGHT_AND_BALANCE]\n");
+    resolveInstallPaths(sim.path().string(), "");
+    MenuTools tools = fakeTools({kA330_200, kA340_300});
+    tools.loadManager = standardTools().loadManager;
+    CMainMenuDlg menu(tools);
+    menu.sendCommand(CMainMenuDlg::kFuelPlanner);
+    EXPECT_EQ(log_.fuelPlannerRuns, 1);
+    EXPECT_TRUE(messages_.messages().empty());
+    menu.sendCommand(CMainMenuDlg::kFuelPlanner); // A340-300: not installed here
+    EXPECT_EQ(log_.fuelPlannerRuns, 1);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text, kNotInstalled);
+}
+
+// The real selector: closing it without a choice opens it again.
+TEST_F(MainMenu, RealSelectorLoopsUntilAChoiceAndDoesNotCloseOnTheChoice) {
+    MenuTools tools = fakeTools({});
+    tools.selectAircraft = standardTools().selectAircraft;
+    int openings = 0;
+    bool stillOpenAfterChoice = false;
+    std::function<void()> answer = [&] {
+        auto* selector = qobject_cast<AircraftSelector*>(QApplication::activeModalWidget());
+        if (!selector) {
+            QTimer::singleShot(0, answer);
+            return;
+        }
+        ++openings;
+        if (openings == 2) {
+            selector->control<QAbstractButton>(1011)->click();
+            stillOpenAfterChoice = selector->isVisible();
+        }
+        if (openings == 1)
+            selector->close(); // the close box
+        else
+            selector->control<QAbstractButton>(2)->click(); // "Select an aircraft..."
+        if (openings < 2)
+            QTimer::singleShot(0, answer);
+    };
+    QTimer::singleShot(0, answer);
+    CMainMenuDlg menu(tools);
+    menu.sendCommand(CMainMenuDlg::kFuelPlanner);
+    EXPECT_EQ(openings, 2);
+    EXPECT_TRUE(stillOpenAfterChoice);
+    EXPECT_EQ(log_.created, std::vector<int>{kA340_600});
+    EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+TEST_F(MainMenu, ExitAndCloseBoxEndTheMenu) {
+    CMainMenuDlg menu(fakeTools({}));
+    QTimer::singleShot(0, &menu, [&] { menu.control<QAbstractButton>(2)->click(); });
+    EXPECT_EQ(menu.exec(), 2);
+    QTimer::singleShot(0, &menu, [&] { menu.close(); });
+    EXPECT_EQ(menu.exec(), 2);
+}
+
+} // namespace
