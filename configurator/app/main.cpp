@@ -1,4 +1,5 @@
 // configurator: the main menu, or one of the commands that need no display.
+#include "common/platform/display.h"
 #include "configurator/app/commandline.h"
 #include "configurator/app/installpaths.h"
 #include "configurator/app/mainmenu.h"
@@ -49,7 +50,13 @@ void printHelp(QTextStream& out) {
             << "\n";
 }
 
-int runMainMenu(int& argc, char* argv[], const CommandLine& line) {
+int runMainMenu(int& argc, char* argv[], const CommandLine& line, QTextStream& err) {
+    if (!platform::hasDisplay()) {
+        err << "configurator: no display to show the main menu on.\n"
+            << "Use 'configurator --screenshots DIR' to render every window to PNG files,\n"
+            << "or a command that needs no display (see --help).\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     resolveInstallPaths(platform::ExePathSource{line.fsRoot});
     CMainMenuDlg menu;
@@ -102,7 +109,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (name.isEmpty())
-        return runMainMenu(argc, argv, line);
+        return runMainMenu(argc, argv, line, err);
     if (name == QStringLiteral("--screenshots"))
         return runScreenshots(argc, argv, line, out, err);
 
