@@ -28,6 +28,7 @@ QImage canvas(QSize size) {
 struct SideView {
     int engines = 2;
     double length = 100; // 115 for the stretched A340-600
+    bool gearDown = false;
 };
 
 QPainterPath fuselagePath(double l) {
@@ -94,6 +95,17 @@ void drawSideView(QPainter& painter, const QRectF& target, const SideView& view,
     }
     painter.setBrush(tail);
     painter.drawPath(polygon({{1.2, -3.4}, {20, -4.5}, {9.5, -19.5}, {3.2, -19.5}}));
+
+    if (view.gearDown) {
+        const QColor tyre(0x10, 0x14, 0x1c);
+        painter.setBrush(body.darker(160));
+        painter.drawRect(QRectF(wingRoot - 8.6, 4, 0.9, 5.2));
+        painter.drawRect(QRectF(l - 15.2, 4, 0.7, 5.2));
+        painter.setBrush(tyre);
+        for (double x : {wingRoot - 10.2, wingRoot - 7.4})
+            painter.drawEllipse(QPointF(x, 9.4), 1.4, 1.4);
+        painter.drawEllipse(QPointF(l - 14.9, 9.5), 1.2, 1.2);
+    }
 
     // Cabin windows and the cockpit, as a lighter or darker line on the body.
     const bool darkBody = body.lightness() < 128;
@@ -364,7 +376,7 @@ QImage menuImage(MenuTool tool) {
         drawSky(painter, rect, horizon, {250, horizon});
         drawStars(painter, QRectF(180, 2, 270, 18), 18, 11);
         painter.fillRect(QRectF(180, horizon + 9, 270, 1.2), QColor(0xff, 0xd2, 0x7a, 90));
-        drawSideView(painter, QRectF(232, 13, 170, 46), {4, 100}, kSilver, kAccent);
+        drawSideView(painter, QRectF(232, 13, 170, 46), {4, 100, true}, kSilver, kAccent);
         drawContainers(painter, {386, 62}, 14);
         title = QStringLiteral("Load Manager");
         subtitle = QStringLiteral("Passengers, cargo and zero fuel weight");
@@ -373,7 +385,7 @@ QImage menuImage(MenuTool tool) {
         drawSky(painter, rect, horizon + 8, {300, horizon + 8});
         drawStars(painter, QRectF(180, 2, 270, 30), 30, 23);
         drawRoute(painter, {232, 50}, {372, 44}, 26);
-        drawSideView(painter, QRectF(276, 20, 44, 13), {2, 100}, kSilver, kAccent, -6);
+        drawSideView(painter, QRectF(276, 25, 44, 13), {2, 100}, kSilver, kAccent, -3);
         drawFuelDial(painter, {418, 34}, 24, 0.68);
         title = QStringLiteral("Fuel Planner");
         subtitle = QStringLiteral("Trip fuel, reserves, block fuel and tanks");
@@ -486,20 +498,22 @@ QImage programIcon(int size) {
     painter.translate(50, 52);
     painter.rotate(40);
     painter.translate(-50, -50);
-    painter.setBrush(QColor(0xff, 0xff, 0xff, 35));
-    painter.drawRect(QRectF(47.5, 93, 5, 14)); // contrail
-    painter.setBrush(kSilver);
-    QPainterPath body;
-    body.addRoundedRect(QRectF(45, 8, 10, 84), 5, 5);
-    painter.drawPath(body);
-    painter.drawPath(polygon({{47, 38}, {90, 60}, {90, 66}, {47, 54}}));
-    painter.drawPath(polygon({{53, 38}, {10, 60}, {10, 66}, {53, 54}}));
-    painter.setBrush(kAccent);
-    painter.drawPath(polygon({{48, 78}, {68, 88}, {68, 92}, {48, 89}}));
-    painter.drawPath(polygon({{52, 78}, {32, 88}, {32, 92}, {52, 89}}));
+    // Engines hang below the wings and show ahead of their leading edges.
     painter.setBrush(QColor(0xb9, 0xc6, 0xd6));
-    painter.drawRoundedRect(QRectF(63, 44, 5, 11), 2, 2);
-    painter.drawRoundedRect(QRectF(32, 44, 5, 11), 2, 2);
+    painter.drawRoundedRect(QRectF(63, 40, 6, 13), 2.5, 2.5);
+    painter.drawRoundedRect(QRectF(31, 40, 6, 13), 2.5, 2.5);
+    painter.setBrush(kSilver);
+    painter.drawPath(polygon({{47, 38}, {92, 62}, {92, 67}, {47, 55}}));
+    painter.drawPath(polygon({{53, 38}, {8, 62}, {8, 67}, {53, 55}}));
+    painter.drawPath(polygon({{48, 78}, {66, 88}, {66, 92}, {48, 89}}));
+    painter.drawPath(polygon({{52, 78}, {34, 88}, {34, 92}, {52, 89}}));
+    QPainterPath body;
+    body.addRoundedRect(QRectF(44.5, 6, 11, 88), 5.5, 5.5);
+    painter.drawPath(body);
+    painter.setBrush(kAccent); // the fin seen from above
+    painter.drawRoundedRect(QRectF(49, 72, 2, 22), 1, 1);
+    painter.setBrush(kNight); // cockpit windows
+    painter.drawPath(polygon({{46.5, 14}, {53.5, 14}, {52.5, 16.5}, {47.5, 16.5}}));
     return image;
 }
 
