@@ -58,6 +58,7 @@ int runMainMenu(int& argc, char* argv[], const CommandLine& line, QTextStream& e
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(configuratorIcon()); // every window of the run
     resolveInstallPaths(platform::ExePathSource{line.fsRoot});
     CMainMenuDlg menu;
     menu.exec();

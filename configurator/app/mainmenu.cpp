@@ -33,14 +33,14 @@ const QImage& menuImage(int index) {
     return kImages[index];
 }
 
-QIcon programIcon() {
+} // namespace
+
+QIcon configuratorIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(QPixmap::fromImage(art::programIcon(size)));
     return icon;
 }
-
-} // namespace
 
 MenuTools standardTools() {
     return MenuTools{
@@ -55,7 +55,7 @@ MenuTools standardTools() {
 CMainMenuDlg::CMainMenuDlg(MenuTools tools, QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent)
     , tools_(std::move(tools)) {
-    setWindowIcon(programIcon());
+    setWindowIcon(configuratorIcon());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
     for (int i = 0; i < 4; ++i)
         setImage(kConfiguration + i, QPixmap::fromImage(menuImage(i)));

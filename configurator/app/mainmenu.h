@@ -7,6 +7,7 @@
 #include "common/ui/dialogtemplate.h"
 #include "configurator/load/loadmanagertool.h"
 
+#include <QIcon>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,9 @@ struct MenuTools {
     std::function<void(QWidget*)> keyAssignments;
 };
 MenuTools standardTools();
+
+// The program icon at every size the window system asks for.
+QIcon configuratorIcon();
 
 class CMainMenuDlg : public ui::TemplateDialog {
     Q_OBJECT

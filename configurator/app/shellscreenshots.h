@@ -1,5 +1,6 @@
 #pragma once
-// The main menu and the aircraft selector rendered to PNG files for review.
+// The main menu, the aircraft selector and the program icon rendered to PNG
+// files for review.
 
 #include <QString>
 #include <QStringList>
