@@ -2,7 +2,9 @@
 
 #include "common/ui/messagebox.h"
 #include "configurator/app/sessionstate.h"
+#include "configurator/load/coloredit.h"
 #include "configurator/res/fuelplannerart.h"
+#include "configurator/res/shellart.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,19 +55,20 @@ constexpr ui::Control kControls[] = {
     {CFuelPlanner::kValidate, Kind::DefaultButton, "Validate", 129, 170, 56, 15},
 
     {ui::kNoId, Kind::GroupBox, "Fuel Management", 7, 190, 300, 104},
+    {CFuelPlanner::kPlanView, Kind::Bitmap, "", 10, 198, 294, 94},
     {ui::kNoId, Kind::Text, "FOB", 100, 206, 25, 10, ui::Right},
-    {CFuelPlanner::kBlockFuel, Kind::Edit, "", 129, 204, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kBlockFuel, Kind::Custom, "", 129, 204, 56, 13},
     {CFuelPlanner::kBlockUnit, Kind::Text, "kg", 189, 207, 20, 10},
     {ui::kNoId, Kind::Text, "LEFT", 71, 228, 56, 10, ui::Centered},
     {ui::kNoId, Kind::Text, "CENTER", 129, 228, 56, 10, ui::Centered},
     {ui::kNoId, Kind::Text, "RIGHT", 187, 228, 56, 10, ui::Centered},
-    {CFuelPlanner::kOuterLeft, Kind::Edit, "", 13, 239, 56, 13, ui::Centered | ui::ReadOnly},
-    {CFuelPlanner::kInnerLeft, Kind::Edit, "", 71, 239, 56, 13, ui::Centered | ui::ReadOnly},
-    {CFuelPlanner::kCenter, Kind::Edit, "", 129, 239, 56, 13, ui::Centered | ui::ReadOnly},
-    {CFuelPlanner::kInnerRight, Kind::Edit, "", 187, 239, 56, 13, ui::Centered | ui::ReadOnly},
-    {CFuelPlanner::kOuterRight, Kind::Edit, "", 245, 239, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kOuterLeft, Kind::Custom, "", 13, 239, 56, 13},
+    {CFuelPlanner::kInnerLeft, Kind::Custom, "", 71, 239, 56, 13},
+    {CFuelPlanner::kCenter, Kind::Custom, "", 129, 239, 56, 13},
+    {CFuelPlanner::kInnerRight, Kind::Custom, "", 187, 239, 56, 13},
+    {CFuelPlanner::kOuterRight, Kind::Custom, "", 245, 239, 56, 13},
     {ui::kNoId, Kind::Text, "TRIM", 129, 258, 56, 10, ui::Centered},
-    {CFuelPlanner::kTrim, Kind::Edit, "", 129, 268, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kTrim, Kind::Custom, "", 129, 268, 56, 13},
     {ui::kNoId, Kind::Text, "(Center2)", 129, 282, 56, 10, ui::Centered},
 
     {2, Kind::PushButton, "Close", 257, 299, 50, 14},
@@ -117,7 +120,10 @@ const QString kMissingTank = QStringLiteral("---");
 CFuelPlanner::CFuelPlanner(QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent)
     , aircraft_(fuel::aircraftPerformance(CurrentAircraft)) {
-    setImage(kBanner, QPixmap::fromImage(art::fuelPlannerBanner()));
+    // Bitmap 138, the image of the main menu's fuel planner button.
+    setImage(kBanner, QPixmap::fromImage(art::menuButtonImage(art::MenuTool::FuelPlanner)));
+    const QRect planView = control(kPlanView)->geometry();
+    setImage(kPlanView, QPixmap::fromImage(art::fuelTankPlanView(planView.size())));
 
     const QRegularExpression digits(QStringLiteral("[0-9]{0,%1}").arg(kMaxDigits));
     for (int id : kInputFields) {
@@ -129,8 +135,10 @@ CFuelPlanner::CFuelPlanner(QWidget* parent)
     paintField(field(kTripFuel), palette().color(QPalette::Window),
                palette().color(QPalette::WindowText));
     for (const FieldColors& colors : kFieldColors) {
-        paintField(field(colors.id), colors.background, colors.text);
-        field(colors.id)->setFocusPolicy(Qt::NoFocus);
+        auto* result = new CColorEdit;
+        result->setBackgroundColor(colors.background);
+        result->setTextColor(colors.text);
+        placeCustom(colors.id, result);
     }
     QFont bold = field(kBlockFuel)->font();
     bold.setBold(true);

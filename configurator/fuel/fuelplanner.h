@@ -39,6 +39,7 @@ public:
         kBlockUnit = 1037,
         kTrim = 1038,
         kBanner = 1039,
+        kPlanView = 1040,
     };
 
     // Takes the aircraft from `CurrentAircraft` and the zero fuel weight from

@@ -1,15 +1,14 @@
 #pragma once
-// Artwork of the fuel planner, drawn in code at the pixel size its control is
-// made for.
+// Artwork of the fuel planner, drawn in code. Its banner is the main menu's
+// fuel planner image (shellart.h); this is what the planner adds.
 
 #include <QImage>
 
 namespace art {
 
-inline constexpr QSize kFuelPlannerBannerSize{450, 69};
-
-// The planner's title over a top view of the wing with its fuel tanks,
-// coloured as the planner colours its tank fields.
-QImage fuelPlannerBanner();
+// Top view of the aircraft, nose up, drawn faintly behind the tank fields so
+// that they read as a plan view: the wings across the row of wing tanks, the
+// horizontal stabiliser (the trim tank) below the centre. `size` in pixels.
+QImage fuelTankPlanView(QSize size);
 
 } // namespace art
