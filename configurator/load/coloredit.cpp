@@ -7,7 +7,7 @@ CColorEdit::CColorEdit(QWidget* parent)
     backgroundColor_ = palette().color(QPalette::Base);
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
-    // Read-only fields still take focus so the keyboard can reach the text.
+    // A click selects the text for copying; Tab skips the figures.
     setFocusPolicy(Qt::ClickFocus);
 }
 

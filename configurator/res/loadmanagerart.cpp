@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 
@@ -59,14 +60,30 @@ QImage loadManagerBanner() {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient strip(0, 0, size.width(), 0);
-    strip.setColorAt(0, kNight);
-    strip.setColorAt(0.65, kDusk);
-    strip.setColorAt(1, kNight);
-    painter.fillRect(image.rect(), strip);
+    // Night sky over an apron, warm light low on the right where the
+    // aircraft is loaded.
+    const double horizon = 87;
+    QLinearGradient sky(0, 0, 0, horizon);
+    sky.setColorAt(0, kNight);
+    sky.setColorAt(0.7, kDusk);
+    sky.setColorAt(1, QColor(0x7d, 0x76, 0x86));
+    painter.fillRect(QRectF(0, 0, size.width(), horizon), sky);
+    QRadialGradient glow(QPointF(520, horizon), 150);
+    glow.setColorAt(0, QColor(0xf2, 0xa9, 0x50, 170));
+    glow.setColorAt(0.4, QColor(0xf2, 0xa9, 0x50, 50));
+    glow.setColorAt(1, QColor(0xf2, 0xa9, 0x50, 0));
+    painter.fillRect(QRectF(0, 0, size.width(), horizon), glow);
+    painter.fillRect(QRectF(0, horizon, size.width(), size.height() - horizon),
+                     QColor(0x12, 0x1d, 0x30));
+    painter.fillRect(QRectF(0, 0, 330, size.height()), [] {
+        QLinearGradient shade(0, 0, 330, 0); // keeps the title readable
+        shade.setColorAt(0, QColor(0x0b, 0x1f, 0x3a, 170));
+        shade.setColorAt(1, QColor(0x0b, 0x1f, 0x3a, 0));
+        return shade;
+    }());
 
     // A loaded aircraft in profile on the right, containers waiting below it.
-    painter.setOpacity(0.4);
+    painter.setOpacity(0.8);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xc8, 0xd8, 0xea));
     QPainterPath body;
@@ -84,8 +101,6 @@ QImage loadManagerBanner() {
         QPolygonF({QPointF(470, 40), QPointF(510, 40), QPointF(528, 52), QPointF(506, 52)}));
     painter.drawRoundedRect(QRectF(452, 45, 30, 9), 4, 4);
     painter.setOpacity(1.0);
-    painter.setPen(QPen(QColor(0x9d, 0xb4, 0xcf), 1));
-    painter.drawLine(QPointF(400, 86.5), QPointF(600, 86.5));
     painter.setPen(QPen(kAccent, 1.5));
     painter.setBrush(QColor(0x17, 0x33, 0x57));
     for (int i = 0; i < 4; ++i) {
@@ -96,8 +111,8 @@ QImage loadManagerBanner() {
     }
 
     painter.setPen(kTitle);
-    painter.setFont(titleFont(40));
-    painter.drawText(QRect(40, 14, 420, 52), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.setFont(titleFont(36));
+    painter.drawText(QRect(40, 16, 420, 48), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Load Manager"));
     painter.fillRect(QRect(42, 66, 300, 3), kAccent);
     QFont small = titleFont(13);

@@ -2,6 +2,7 @@
 
 #include "configurator/app/installpaths.h"
 #include "configurator/app/sessionstate.h"
+#include "tests/support/asuser.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <climits>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -415,21 +415,23 @@ TEST_F(LoadManagerTest, SaveReportsNothingWrittenWhenTheFilesVanished) {
 }
 
 TEST_F(LoadManagerTest, SaveReportsAFileThatCannotBeReplaced) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
     writeFile(file(kA340_300), weightAndBalance({{"station_load.4", "1654"}}));
     const std::string before = readFile(file(kA340_300));
-    auto model = loaded(kA340_300);
-    model->setBusiness(20);
-    model->refresh();
-    std::filesystem::permissions(file(kA340_300).parent_path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    const auto results = model->save();
-    std::filesystem::permissions(file(kA340_300).parent_path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    ASSERT_EQ(results.size(), 1u);
-    EXPECT_FALSE(results[0].ok);
-    EXPECT_FALSE(results[0].reason.empty());
+    // Readable by everybody, the folder writable by its owner only.
+    for (std::filesystem::path p = file(kA340_300).parent_path(); p != dir.path().parent_path();
+         p = p.parent_path())
+        std::filesystem::permissions(p, std::filesystem::perms(0755));
+    const int status = testing_support::runAsUnprivileged([] {
+        auto model = createLoadManager(kA340_300);
+        model->load();
+        model->setBusiness(20);
+        model->refresh();
+        const auto results = model->save();
+        if (results.size() != 1)
+            return 1;
+        return !results[0].ok && !results[0].reason.empty() ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(readFile(file(kA340_300)), before);
 }
 

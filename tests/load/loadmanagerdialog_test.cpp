@@ -34,9 +34,11 @@ int argc = 1;
 char arg0[] = "load_dialogs_test";
 char* argv[] = {arg0, nullptr};
 
+// Never destroyed: tearing the application down after the input devices
+// its events created crashes at exit.
 QApplication& app() {
-    static QApplication application(argc, argv);
-    return application;
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 void keyClick(QWidget* widget, Qt::Key key) {

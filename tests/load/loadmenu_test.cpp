@@ -25,9 +25,11 @@ int argc = 1;
 char arg0[] = "load_menu_test";
 char* argv[] = {arg0, nullptr};
 
+// Never destroyed: tearing the application down after the input devices
+// its events created crashes at exit.
 QApplication& app() {
-    static QApplication application(argc, argv);
-    return application;
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // Acts on the load manager window once the menu has opened it.
