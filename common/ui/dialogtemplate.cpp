@@ -89,7 +89,8 @@ void TemplateDialog::build() {
         case Kind::DefaultButton:
         case Kind::BitmapButton: {
             auto* button = new QPushButton(text, this);
-            button->setAutoDefault(false);
+            // Enter presses the focused button, else the default one.
+            button->setAutoDefault(true);
             if (row.kind == Kind::DefaultButton)
                 button->setDefault(true);
             widget = button;
