@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -237,23 +238,33 @@ LoadManagerDialog::LoadManagerDialog(CLoadManager& model, QWidget* parent)
 
 void LoadManagerDialog::setUpImages(int aircraftCode) {
     const WindowRow& row = windowRow(aircraftCode);
-    setImage(kBanner, QPixmap::fromImage(art::loadManagerBanner()));
 
-    // The images sit unscaled and centred in their controls; the bars are
-    // placed by the template, so tell the drawing where they fall.
-    const auto inImage = [this](int imageId, QSize size, int barId) {
+    // The images sit centred in their controls, unscaled at 96 dpi; on a
+    // larger screen they grow with the template so the bars, placed by the
+    // template, still lie on the sections and holds they are drawn for.
+    const double scale = unitsToPixels(0, 0, 1000, 0).width() / 1500.0;
+    const auto inImage = [this, scale](int imageId, QSize size, int barId) {
         const QRect frame = control(imageId)->geometry();
-        const QPoint origin(frame.x() + (frame.width() - size.width()) / 2,
-                            frame.y() + (frame.height() - size.height()) / 2);
-        return control(barId)->geometry().translated(-origin);
+        const QSizeF shown = QSizeF(size) * scale;
+        const QPointF origin(frame.x() + std::floor((frame.width() - shown.width()) / 2),
+                             frame.y() + std::floor((frame.height() - shown.height()) / 2));
+        const QRectF bar = control(barId)->geometry();
+        return QRectF((bar.topLeft() - origin) / scale, bar.size() / scale).toRect();
     };
+    const auto shown = [scale](const QImage& image) {
+        if (scale <= 1.0)
+            return QPixmap::fromImage(image);
+        return QPixmap::fromImage(image.scaled((QSizeF(image.size()) * scale).toSize(),
+                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    };
+    setImage(kBanner, shown(art::loadManagerBanner()));
     const art::CabinPlan cabin{row.cabinSize, inImage(kCabinImage, row.cabinSize, kBusinessBar),
                                inImage(kCabinImage, row.cabinSize, kEconomyBar),
                                row.enginesPerWing};
     const art::HoldPlan holds{row.cargoSize, inImage(kCargoImage, row.cargoSize, kForwardBar),
                               inImage(kCargoImage, row.cargoSize, kAftBar), row.enginesPerWing};
-    setImage(kCabinImage, QPixmap::fromImage(art::cabinTopView(cabin)));
-    setImage(kCargoImage, QPixmap::fromImage(art::cargoSideView(holds)));
+    setImage(kCabinImage, shown(art::cabinTopView(cabin)));
+    setImage(kCargoImage, shown(art::cargoSideView(holds)));
     for (const int id : {kBanner, kCabinImage, kCargoImage})
         control<QLabel>(id)->setAlignment(Qt::AlignCenter);
 }
