@@ -1,3 +1,9 @@
 #include "configurator/keys/keyassignmentstool.h"
 
-void runKeyAssignments(QWidget*) {}
+#include "configurator/app/installpaths.h"
+#include "configurator/keys/keyconfig.h"
+
+void runKeyAssignments(QWidget* parent) {
+    keys::CKeyConfig dialog(keys::commandTable(), PrefsPath, parent);
+    dialog.exec();
+}

@@ -1,0 +1,68 @@
+#include "configurator/keys/keyassigner.h"
+
+#include "common/platform/windows1252.h"
+#include "common/ui/messagebox.h"
+#include "configurator/keys/keycapturefield.h"
+#include "configurator/keys/keynames.h"
+
+#include <QLineEdit>
+
+namespace keys {
+namespace {
+
+constexpr ui::Control kControls[] = {
+    {ui::kNoId, ui::Kind::GroupBox, "Command", 7, 7, 173, 33},
+    {CKeyAssigner::kCommandName, ui::Kind::Edit, "", 17, 19, 152, 14, ui::Centered | ui::ReadOnly},
+    {ui::kNoId, ui::Kind::GroupBox, "Key", 7, 43, 173, 33},
+    {CKeyAssigner::kKeyCapture, ui::Kind::Custom, nullptr, 17, 54, 152, 14},
+    {CKeyAssigner::kPrompt, ui::Kind::Text,
+     "Press the key to assign,\nthen OK to accept or Cancel to abort.", 23, 83, 139, 17,
+     ui::Centered},
+    {1, ui::Kind::DefaultButton, "OK", 7, 108, 50, 14},
+    {2, ui::Kind::PushButton, "Cancel", 130, 108, 50, 14},
+};
+constexpr ui::DialogTemplate kTemplate{"Key Assignment", 187, 129, kControls};
+
+} // namespace
+
+CKeyAssigner::CKeyAssigner(CommandTable& table, int slot, QWidget* parent)
+    : ui::TemplateDialog(kTemplate, parent)
+    , table_(table)
+    , slot_(slot) {
+    setObjectName(QStringLiteral("CKeyAssigner"));
+    control<QLineEdit>(kCommandName)->setText(platform::fromWindows1252(table_.name(slot_)));
+    placeCustom(kKeyCapture, new KeyCaptureField);
+    captureField()->setFocus();
+}
+
+KeyCaptureField* CKeyAssigner::captureField() const {
+    return control<KeyCaptureField>(kKeyCapture);
+}
+
+void CKeyAssigner::showEvent(QShowEvent* event) {
+    ui::TemplateDialog::showEvent(event);
+    captureField()->setFocus();
+}
+
+void CKeyAssigner::onCommand(int id) {
+    if (id != 1) {
+        ui::TemplateDialog::onCommand(id);
+        return;
+    }
+    const KeyCombination combination = captureField()->combination();
+    if (combination.alt) {
+        ui::showMessage(this, QStringLiteral("ALT modifier is not authorized, please use another."),
+                        QStringLiteral("Error"), ui::MessageIcon::Error);
+        captureField()->setFocus();
+        return;
+    }
+    std::int32_t modifier = kNoModifier;
+    if (combination.shift)
+        modifier = kShift;
+    if (combination.ctrl)
+        modifier = combination.shift ? kShiftCtrl : kCtrl;
+    table_.set(slot_, modifier, keyCodeFromVirtualKey(combination.virtualKey));
+    ui::TemplateDialog::onCommand(id);
+}
+
+} // namespace keys

@@ -1,0 +1,30 @@
+#pragma once
+// CKeyAssigner: captures one key combination for one command slot and, on
+// OK, stores it into that slot of the command table.
+
+#include "common/ui/dialogtemplate.h"
+#include "configurator/keys/commandtable.h"
+
+namespace keys {
+
+class KeyCaptureField;
+
+class CKeyAssigner : public ui::TemplateDialog {
+    Q_OBJECT
+public:
+    enum : int { kCommandName = 1010, kKeyCapture = 1013, kPrompt = 1012 };
+
+    CKeyAssigner(CommandTable& table, int slot, QWidget* parent = nullptr);
+
+    KeyCaptureField* captureField() const;
+
+protected:
+    void onCommand(int id) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    CommandTable& table_;
+    int slot_;
+};
+
+} // namespace keys
