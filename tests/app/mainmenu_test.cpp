@@ -3,6 +3,7 @@
 #include "configurator/app/installpaths.h"
 #include "configurator/app/mainmenu.h"
 #include "configurator/app/sessionstate.h"
+#include "configurator/prefs/configurationdialog.h"
 #include "tests/support/tempdir.h"
 
 #include <QAbstractButton>
@@ -216,6 +217,28 @@ TEST_F(MainMenu, RealSelectorLoopsUntilAChoiceAndDoesNotCloseOnTheChoice) {
     EXPECT_TRUE(stillOpenAfterChoice);
     EXPECT_EQ(log_.created, std::vector<int>{kA340_600});
     EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+// The real configuration window through the menu: Ok writes and the note follows.
+TEST_F(MainMenu, RealConfigurationOkWritesThePreferencesBeforeTheNote) {
+    testing_support::TempDir sim;
+    std::filesystem::create_directories(sim.path() / "Korvanta/Volaro");
+    resolveInstallPaths(sim.path().string(), "");
+    MenuTools tools = fakeTools({});
+    tools.configuration = standardTools().configuration;
+    CMainMenuDlg menu(tools);
+    QTimer::singleShot(0, [] {
+        auto* window = qobject_cast<ConfigurationDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        window->control<QAbstractButton>(1009)->click();
+        window->control<QAbstractButton>(1)->click();
+    });
+    menu.sendCommand(CMainMenuDlg::kConfiguration);
+    const std::string written = testing_support::readFile(sim.path() / "Korvanta/Volaro/Prefs.cfg");
+    EXPECT_NE(written.find("UserExperience=2"), std::string::npos);
+    EXPECT_NE(written.find("IRSAlignmentTime=600"), std::string::npos);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("WARNING"));
 }
 
 TEST_F(MainMenu, ExitAndCloseBoxEndTheMenu) {
