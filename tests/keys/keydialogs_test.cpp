@@ -183,6 +183,24 @@ TEST_F(KeyDialogs, ChangeRunsTheCaptureModally) {
     EXPECT_EQ(shown(config), QStringLiteral("CTRL + F2"));
 }
 
+// Enter and Escape are not captured: they answer the dialog as its buttons do.
+TEST_F(KeyDialogs, EnterAcceptsAndEscapeCancelsFromTheCaptureField) {
+    CKeyAssigner accepted(table, 5);
+    accepted.show();
+    press(accepted.captureField(), Qt::Key_F3, Qt::ShiftModifier);
+    press(accepted.captureField(), Qt::Key_Return);
+    EXPECT_EQ(accepted.result(), 1);
+    EXPECT_EQ(table.modifier(5), 1);
+    EXPECT_EQ(table.keyCode(5), 0x3D);
+
+    CKeyAssigner cancelled(table, 6);
+    cancelled.show();
+    press(cancelled.captureField(), Qt::Key_F4);
+    press(cancelled.captureField(), Qt::Key_Escape);
+    EXPECT_EQ(cancelled.result(), 2);
+    EXPECT_EQ(table.keyCode(6), 0x18);
+}
+
 TEST_F(KeyDialogs, CancelKeepsTheSlotAndTheFile) {
     CKeyConfig config(table, prefs);
     list(config)->setCurrentIndex(1);
