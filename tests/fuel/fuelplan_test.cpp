@@ -220,4 +220,25 @@ TEST(PlanFuel, NoReserveTaxiOrFinalLeavesTheTripFuel) {
     EXPECT_EQ(plan.blockFuel, plan.tripFuel);
 }
 
+TEST(PlanFuel, ExtremeFiguresStayDefinedAndAccounted) {
+    // Eight-digit fields, an altitude that makes the climb speed 0 (infinite
+    // cruise times), a zero fuel weight far beyond the tables.
+    const fuel::FuelPlanInput inputs[] = {
+        {99999999, 35000, 50, 170000, 99999999, 99999999, 99999999},
+        {3000, 314000, 1, 170000, 200, 5, 1000},
+        {3000, 99999999, 99999999, 99999999, 0, 0, 0},
+        {1, 1, 1, 1, 0, 0, 0},
+    };
+    for (const fuel::FuelPlanInput& input : inputs) {
+        for (const fuel::AircraftPerformance& aircraft : fuel::kAircraftPerformance) {
+            const fuel::FuelPlan plan = fuel::PlanFuel(aircraft, input);
+            const fuel::TankDistribution& t = plan.tanks;
+            EXPECT_EQ(2 * std::int64_t{t.Inner.amount} + 2 * std::int64_t{t.Outer.amount} +
+                          t.Center.amount + t.Trim.amount + t.remainder,
+                      plan.blockFuel)
+                << aircraft.name << " " << input.distance << " " << input.altitude;
+        }
+    }
+}
+
 } // namespace
