@@ -82,9 +82,15 @@ void GetPanelVolume() {
 void GetIRSAlignmentTime() {
     get(&Values::irsAlignmentTime);
 }
-void GetMCDUKeyModifierAndLocker() {
+void GetMCDUKeyModifier() {
     get(&Values::modifier);
+}
+void GetMCDUKeyLocker() {
     get(&Values::locker);
+}
+void GetMCDUKeyModifierAndLocker() {
+    GetMCDUKeyModifier();
+    GetMCDUKeyLocker();
 }
 void GetAutoPause() {
     get(&Values::autoPause);
@@ -122,6 +128,12 @@ profile::WriteResult SetPanelVolume() {
 }
 profile::WriteResult SetIRSAlignmentTime() {
     return set(&Values::irsAlignmentTime);
+}
+profile::WriteResult SetMCDUKeyModifier() {
+    return set(&Values::modifier);
+}
+profile::WriteResult SetMCDUKeyLocker() {
+    return set(&Values::locker);
 }
 profile::WriteResult SetMCDUKeyModifierAndLocker() {
     profile::WriteBatch batch(PrefsPath);

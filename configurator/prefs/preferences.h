@@ -58,7 +58,9 @@ void GetPushbackType(); // never reads the file: always standard
 void GetUserExperience();
 void GetPanelVolume();
 void GetIRSAlignmentTime();
-void GetMCDUKeyModifierAndLocker(); // `Modifier`, then `Locker`
+void GetMCDUKeyModifier();
+void GetMCDUKeyLocker();
+void GetMCDUKeyModifierAndLocker(); // both halves, `Modifier` first
 void GetAutoPause();
 void GetFsuipcUsage();
 void GetFMGCSaveMode();
@@ -71,7 +73,9 @@ profile::WriteResult SetPushbackType();
 profile::WriteResult SetUserExperience();
 profile::WriteResult SetPanelVolume();
 profile::WriteResult SetIRSAlignmentTime();
-profile::WriteResult SetMCDUKeyModifierAndLocker(); // `Modifier`, then `Locker`
+profile::WriteResult SetMCDUKeyModifier();
+profile::WriteResult SetMCDUKeyLocker();
+profile::WriteResult SetMCDUKeyModifierAndLocker(); // both keys, `Modifier` first
 profile::WriteResult SetAutoPause();
 profile::WriteResult SetFsuipcUsage();
 profile::WriteResult SetFMGCSaveMode();
