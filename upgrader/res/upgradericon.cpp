@@ -32,7 +32,7 @@ QPixmap upgraderIconPixmap(int size) {
     }
 
     // Needle near the top of the scale.
-    const double needle = qDegreesToRadians(225.0 - 7.5 * 30.0);
+    const double needle = qDegreesToRadians(225.0 - 6.5 * 30.0);
     painter.setPen(QPen(QColor(0xff, 0xff, 0xff), 3, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(32, 34), QPointF(32 + 18 * qCos(needle), 34 - 18 * qSin(needle)));
     painter.setPen(Qt::NoPen);
