@@ -32,6 +32,8 @@ CKeyAssigner::CKeyAssigner(CommandTable& table, int slot, QWidget* parent)
     setObjectName(QStringLiteral("CKeyAssigner"));
     control<QLineEdit>(kCommandName)->setText(platform::fromWindows1252(table_.name(slot_)));
     placeCustom(kKeyCapture, new KeyCaptureField);
+    // Placed after the template's controls: Tab reaches it after the command name.
+    setTabOrder(control(kCommandName), captureField());
     captureField()->setFocus();
 }
 

@@ -162,6 +162,10 @@ TEST_F(KeyDialogs, AltIsRefusedAndNothingStored) {
     EXPECT_EQ(table.modifier(43), 3);
     EXPECT_EQ(table.keyCode(43), 0x3F);
     EXPECT_EQ(assigner.focusWidget(), assigner.captureField());
+    QWidget* next = assigner.captureField()->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, assigner.control(1)); // Tab goes on to OK
 
     // Another combination is then accepted.
     press(assigner.captureField(), Qt::Key_F6, Qt::ControlModifier);
