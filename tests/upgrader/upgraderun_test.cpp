@@ -247,6 +247,25 @@ TEST_F(UpgradeRunTest, BaseThatIsNotTheRightOneFailsTheEntryAndTouchesNoFile) {
     EXPECT_FALSE(run.success());
 }
 
+TEST_F(UpgradeRunTest, BackupThatCannotBeMadeFailsTheEntryWithTheGaugeUntouched) {
+    // A folder holds the backup's name: it is no backup, and the copy is refused.
+    const std::vector<UpgradeEntry> catalogue = {aircraft};
+    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
+    std::filesystem::create_directories(sim.path(FakeSimulator::backupFile(aircraft)));
+    UpgradeRun run(sim.root(), catalogue, view);
+
+    EXPECT_EQ(runToEnd(run), 5);
+    std::vector<std::string> expected = lineThroughLaunch(aircraft);
+    expected.resize(8); // through "Copying ... to ..."
+    expected.insert(expected.end(),
+                    {"Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd});
+    EXPECT_EQ(view.lines, expected);
+    EXPECT_THAT(view.errors,
+                ElementsAre(std::make_pair(std::string("Error in copying the backup gauge file"),
+                                           std::string("Failure"))));
+    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v1);
+}
+
 TEST_F(UpgradeRunTest, MissingPatchProgramIsALaunchFailureLeavingGaugeAndBackup) {
     const std::vector<UpgradeEntry> catalogue = {aircraft};
     sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
