@@ -10,7 +10,7 @@
 class CLoadManager;
 
 namespace loadids {
-inline constexpr int kBanner = 1036;
+inline constexpr int kBanner = 1036; // the template gives the banner no id of its own
 inline constexpr int kBusinessTrackbar = 1018;
 inline constexpr int kEconomyTrackbar = 1010;
 inline constexpr int kForwardTrackbar = 1013;
