@@ -26,9 +26,11 @@ int argc = 1;
 char arg0[] = "fuel_dialogs_test";
 char* argv[] = {arg0, nullptr};
 
+// Never destroyed: a typed key creates Qt's keyboard device, whose
+// destruction after the platform's at program exit crashes.
 QApplication& app() {
-    static QApplication application(argc, argv);
-    return application;
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 class FuelPlannerTest : public testing::Test {
