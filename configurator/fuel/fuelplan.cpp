@@ -34,10 +34,10 @@ std::int32_t saturate(std::int64_t value) {
 std::int32_t truncateToInt(float value) {
     if (std::isnan(value))
         return 0;
-    if (value >= 2147483520.0f)
-        return 2147483520;
-    if (value <= -2147483648.0f)
-        return -2147483647 - 1;
+    if (value >= 2147483648.0f)
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < -2147483648.0f)
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
 
@@ -83,8 +83,9 @@ float descentLookup(const AircraftPerformance& aircraft, Column column, std::int
     for (int k = 0; k < kDescentRows; ++k)
         s[k] = rowValue(rows[k], column, q);
 
-    // c[k]: from row k's altitude down to 2000 ft, accumulated upwards in
-    // float as the table publishers did (not simply s[37] - s[k]).
+    // c[k]: from row k's altitude down to 2000 ft, accumulated row by row in
+    // float; the rounding of each step shows in the kilograms, so this is not
+    // simply s[37] - s[k].
     std::array<float, kDescentRows> c;
     const int last = kDescentRows - 1;
     c[last] = 0.0f;

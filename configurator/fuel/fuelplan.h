@@ -63,7 +63,10 @@ float descentFuel(const AircraftPerformance& aircraft, std::int32_t altitude,
 
 float cruiseTrueAirspeed(std::int32_t altitude);         // kt
 float cruiseTime(std::int32_t altitude, float distance); // minutes; negative for x < 0
-// Per engine, kg/h, scaled by FuelFactor and CruiseFactor.
+// Per engine, kg/h, scaled by FuelFactor and CruiseFactor. The table covers
+// cruising altitudes above 19000 ft up to 39000 ft; outside it the flow of
+// the nearest row applies (39000 ft above, 19000 ft below), while the speed
+// there is always 394 kt.
 float cruiseFuelFlow(const AircraftPerformance& aircraft, std::int32_t altitude,
                      std::int32_t weight);
 
