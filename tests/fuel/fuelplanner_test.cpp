@@ -149,6 +149,17 @@ TEST_F(FuelPlannerTest, WorkedExampleFillsEveryResultField) {
         EXPECT_EQ(text(planner, id), "0 (0.0%)") << id;
 }
 
+TEST_F(FuelPlannerTest, EnterInAFieldValidates) {
+    choose(kA330_200, 170000);
+    CFuelPlanner planner;
+    planner.show();
+    type(planner, P::kDistance, "3000");
+    type(planner, P::kAltitude, "35000");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(planner.field(P::kAltitude), &enter);
+    EXPECT_EQ(text(planner, P::kTripFuel), "45996");
+}
+
 TEST_F(FuelPlannerTest, MissingMandatoryFigureRefusesAndKeepsTheResults) {
     const struct {
         const char* name;
