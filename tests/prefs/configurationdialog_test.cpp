@@ -17,8 +17,10 @@ QApplication& app() {
     static int argc = 1;
     static char name[] = "prefs_dialog_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Kept until the process ends: destroying it among the exit handlers
+    // races Qt's own global objects.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 class ConfigurationWindow : public PrefsFileTest {

@@ -17,8 +17,10 @@ char arg0[] = "ui_tests";
 char* argv[] = {arg0, nullptr};
 
 QApplication& app() {
-    static QApplication application(argc, argv);
-    return application;
+    // Kept until the process ends: destroying it among the exit handlers
+    // races Qt's own global objects.
+    static auto* application = new QApplication(argc, argv);
+    return *application;
 }
 
 constexpr ui::Control kControls[] = {
