@@ -1,14 +1,19 @@
 #include "configurator/res/fuelplannerart.h"
 
+#include "configurator/res/artpalette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace art {
 namespace {
 
-// Barely darker than a window background: the fields on top carry the colour.
-const QColor kOutline{0xa9, 0xb6, 0xc5};
-const QColor kFill{0xdc, 0xe3, 0xeb};
+// A faint tint of the artwork's blue: the fields on top carry the colour.
+QColor tint(int alpha) {
+    QColor color = kDusk;
+    color.setAlpha(alpha);
+    return color;
+}
 
 // A shape given by its right half, x measured from the axis; mirrored.
 QPainterPath symmetric(std::initializer_list<QPointF> rightHalf) {
@@ -35,8 +40,8 @@ QImage fuelTankPlanView(QSize size) {
     // Drawn in a 100 x 34 frame (span by length) stretched over the image.
     painter.scale(size.width() / 100.0, size.height() / 34.0);
     painter.translate(50, 0);
-    painter.setPen(QPen(kOutline, 0.25));
-    painter.setBrush(kFill);
+    painter.setPen(QPen(tint(110), 0.25));
+    painter.setBrush(tint(30));
 
     // Engines first: the wing covers their rear.
     for (double side : {-1.0, 1.0})
