@@ -168,6 +168,9 @@ void TemplateDialog::build() {
         if (!widget)
             continue;
         widget->setGeometry(unitsToPixels(row.x, row.y, row.w, row.h));
+        // Image buttons lose their text; keep it for screen readers.
+        if (row.text && *row.text)
+            widget->setAccessibleName(staticText(row.text));
         if (row.style & Disabled)
             widget->setEnabled(false);
         if (row.style & Hidden)
