@@ -97,10 +97,15 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent)
     setImage(kBanner, QPixmap::fromImage(art::configurationBanner()));
     prefs::getAll();
     showValues();
-    // Connected after the values are shown: only the user's movements (and
-    // the keyboard's) count as scrolling, as on the trackbar control.
-    for (int id : {kVolumeTrackbar, kIrsTrackbar})
-        connect(control<QSlider>(id), &QSlider::valueChanged, this, [this] { updateLabels(); });
+    // Connected after the values are shown, so that only the user's actions
+    // count as scrolling. An action at a trackbar's end moves nothing but
+    // still counts, as does releasing the thumb.
+    for (int id : {kVolumeTrackbar, kIrsTrackbar}) {
+        auto* trackbar = control<QSlider>(id);
+        connect(trackbar, &QSlider::valueChanged, this, [this] { updateLabels(); });
+        connect(trackbar, &QSlider::actionTriggered, this, [this] { updateLabels(); });
+        connect(trackbar, &QSlider::sliderReleased, this, [this] { updateLabels(); });
+    }
 }
 
 void ConfigurationDialog::showValues() {
@@ -162,13 +167,14 @@ void ConfigurationDialog::drawIrsLabel() {
 }
 
 void ConfigurationDialog::updateLabels() {
-    // Both trackbars are read whichever one moved.
-    prefs::Working.panelVolume = control<QSlider>(kVolumeTrackbar)->value();
+    // Both trackbars are read whichever one moved; during an action the
+    // position is already the new one while the value follows.
+    prefs::Working.panelVolume = control<QSlider>(kVolumeTrackbar)->sliderPosition();
     if (prefs::Working.panelVolume != lastVolumeDrawn) {
         lastVolumeDrawn = prefs::Working.panelVolume;
         drawVolumeLabel();
     }
-    prefs::Working.irsAlignmentTime = control<QSlider>(kIrsTrackbar)->value();
+    prefs::Working.irsAlignmentTime = control<QSlider>(kIrsTrackbar)->sliderPosition();
     if (prefs::Working.irsAlignmentTime != lastIrsTimeDrawn) {
         lastIrsTimeDrawn = prefs::Working.irsAlignmentTime;
         drawIrsLabel();

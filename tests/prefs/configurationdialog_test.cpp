@@ -75,6 +75,11 @@ TEST_F(ConfigurationWindow, OutOfRangeIrsTimeIsReadBackAtTheFirstMovement) {
     click(*d, 1);
     EXPECT_EQ(written("IRSAlignmentTime"), "600");
     EXPECT_EQ(written("PanelVolume"), "51");
+
+    writePrefs("[Common]\nIRSAlignmentTime=900\n");
+    d = open(); // a key press at the trackbar's end moves nothing but counts
+    slider(*d, 1025)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(text(*d, 1021), QStringLiteral("10m00s"));
 }
 
 TEST_F(ConfigurationWindow, UntouchedOutOfRangeValuesAreWrittenBackUnchanged) {
