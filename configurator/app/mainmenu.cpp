@@ -59,6 +59,8 @@ CMainMenuDlg::CMainMenuDlg(MenuTools tools, QWidget* parent)
     setWindowFlag(Qt::WindowMinimizeButtonHint);
     for (int i = 0; i < 4; ++i)
         setImage(kConfiguration + i, QPixmap::fromImage(menuImage(i)));
+    // Say what the image says, not the template's repeated text.
+    control(kKeys)->setAccessibleName(QStringLiteral("Key Config"));
 }
 
 void CMainMenuDlg::onCommand(int id) {
