@@ -1,5 +1,7 @@
 #include "upgrader/upgraderun.h"
+
 #include "common/platform/fileops.h"
+#include "common/platform/windows1252.h"
 #include "upgrader/signature.h"
 
 #include <algorithm>
@@ -264,7 +266,13 @@ void UpgradeRun::updateAircraft() {
                 return;
         }
     }
-    UpdateAircraftFile(aircraftFile);
+    const AircraftFileUpdate update = UpdateAircraftFile(aircraftFile);
+    // An aircraft left without its two settings is a failed entry, unless
+    // the entry has failed already.
+    if (!update.ok() && step_ != StepFailed) {
+        step_ = StepFailed;
+        FatalError();
+    }
 }
 
 AircraftFileUpdate UpgradeRun::UpdateAircraftFile(const std::string& aircraftFile) {
@@ -272,7 +280,16 @@ AircraftFileUpdate UpgradeRun::UpdateAircraftFile(const std::string& aircraftFil
     update.electrical =
         profile::writeString("Electrical", "electric_always_available", "0", aircraftFile);
     update.radios = profile::writeString("Radios", "Adf.2", "1", aircraftFile);
-    AddLine("Aircraft updated (ADF2 added).");
+    if (update.ok()) {
+        AddLine("Aircraft updated (ADF2 added).");
+        return update;
+    }
+    const profile::WriteResult& failed = update.electrical.ok ? update.radios : update.electrical;
+    // The log is Windows-1252 text like every path the run shows.
+    const std::string reason = platform::toWindows1252(
+        QString::fromUtf8(failed.reason.data(), static_cast<qsizetype>(failed.reason.size())));
+    ReportError("The aircraft file could not be updated: " + aircraftFile + " (" + reason + ")",
+                "ERROR");
     return update;
 }
 

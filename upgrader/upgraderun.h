@@ -37,6 +37,7 @@ enum class BaseKind { None = 0, UpgradeV1 = 2, McduUpgrade = 3 };
 struct AircraftFileUpdate {
     profile::WriteResult electrical;
     profile::WriteResult radios;
+    bool ok() const { return electrical.ok && radios.ok; }
 };
 
 // The introduction the window shows before START.

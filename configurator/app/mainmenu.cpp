@@ -1,6 +1,7 @@
 #include "configurator/app/mainmenu.h"
 
 #include "common/ui/messagebox.h"
+#include "common/ui/writefailure.h"
 #include "configurator/app/aircraftselector.h"
 #include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplannertool.h"
@@ -116,7 +117,10 @@ void CMainMenuDlg::loadManagerFlow() {
         if (result == 1)
             lastSave_ = tool->save();
         tool.reset();
-        if (result == 1) {
+        if (result == 1 && !lastSave_.ok) {
+            // The aircraft will load with its old payload: nothing to hand on.
+            ui::reportWriteFailure(this, QStringLiteral("new payload"), lastSave_);
+        } else if (result == 1) {
             if (code >= kFirstAircraft && code < kFirstAircraft + kAircraftCount)
                 AircraftZfw[code - kFirstAircraft] = LastZfw;
             ui::showMessage(this,

@@ -2,6 +2,7 @@
 
 #include "common/platform/windows1252.h"
 #include "common/ui/messagebox.h"
+#include "common/ui/writefailure.h"
 #include "configurator/keys/keyassigner.h"
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/shortcutstore.h"
@@ -80,8 +81,14 @@ void CKeyConfig::onCommand(int id) {
         showShortcutOfSelection();
         return;
     }
-    if (id == 1)
+    if (id == 1) {
         saveResult_ = saveShortcuts(table_, prefsPath_);
+        if (!saveResult_.ok) {
+            // Stay open: the assignments are kept, and OK can be tried again.
+            ui::reportWriteFailure(this, QStringLiteral("key assignments"), saveResult_);
+            return;
+        }
+    }
     ui::TemplateDialog::onCommand(id);
 }
 

@@ -1,6 +1,7 @@
 #include "configurator/prefs/configurationdialog.h"
 
 #include "common/ui/messagebox.h"
+#include "common/ui/writefailure.h"
 #include "configurator/app/installpaths.h"
 #include "configurator/prefs/preferences.h"
 #include "configurator/res/shellart.h"
@@ -228,6 +229,10 @@ void ConfigurationDialog::onCommand(int id) {
     }
     case kColdAndDark:
         lastWrite_ = prefs::requestColdAndDark();
+        if (!lastWrite_.ok) {
+            ui::reportWriteFailure(this, QStringLiteral("Cold & Dark request"), lastWrite_);
+            break;
+        }
         ui::showMessage(
             this, QStringLiteral("The aircraft will be Cold & Dark\nnext time you load it in FS."),
             QStringLiteral("Status"), ui::MessageIcon::Information);
@@ -247,6 +252,11 @@ void ConfigurationDialog::onCommand(int id) {
 
     if (id == kOk) {
         lastWrite_ = prefs::setAll();
+        if (!lastWrite_.ok) {
+            // Stay open: the choices are not lost, and Ok can be tried again.
+            ui::reportWriteFailure(this, QStringLiteral("preferences"), lastWrite_);
+            return;
+        }
         done(1);
     } else if (id == kCancel) {
         done(2);

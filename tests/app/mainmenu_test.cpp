@@ -31,6 +31,7 @@ struct Log {
     int saves = 0;
     int fuelPlannerRuns = 0;
     std::int32_t aircraftDuringFuelPlanner = -1;
+    profile::WriteResult saveResult; // what every save answers
 };
 
 class FakeLoadManager final : public LoadManagerTool {
@@ -48,7 +49,7 @@ public:
     }
     profile::WriteResult save() override {
         ++log_.saves;
-        return {};
+        return log_.saveResult;
     }
 
 private:
@@ -140,6 +141,22 @@ TEST_F(MainMenu, LoadManagerOkSavesAndRemembersTheZeroFuelWeight) {
                              "aircraft is loaded in FS."));
     EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("WARNING"));
     EXPECT_EQ(messages_.messages()[0].icon, ui::MessageIcon::Information);
+    EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+TEST_F(MainMenu, FailedPayloadSaveIsReportedAndNothingIsHandedOn) {
+    log_.saveResult = {false, "/sim/Aircraft/Korvanta TEV A333RR/aircraft.cfg", "Disk full"};
+    CMainMenuDlg menu(fakeTools({kA330_300}, true, 1, 171234));
+    menu.sendCommand(CMainMenuDlg::kLoadManager);
+    EXPECT_EQ(log_.saves, 1);
+    EXPECT_EQ(AircraftZfw[kA330_300 - kFirstAircraft], 0);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].text,
+              QStringLiteral("The new payload could not be saved in the file\n"
+                             "/sim/Aircraft/Korvanta TEV A333RR/aircraft.cfg\n(Disk full).\n"
+                             "That file has been left as it was."));
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("ERROR"));
+    EXPECT_EQ(messages_.messages()[0].icon, ui::MessageIcon::Error);
     EXPECT_EQ(CurrentAircraft, kNoAircraft);
 }
 

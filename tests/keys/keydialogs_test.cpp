@@ -82,6 +82,23 @@ TEST_F(KeyDialogs, NoKeysSectionShowsDefaultsAndOkWritesAll182Keys) {
     EXPECT_EQ(profile::readInt("Common", "UnitSystem", -1, prefs), 1);
 }
 
+TEST_F(KeyDialogs, FailedSaveIsReportedAndTheWindowStaysOpen) {
+    const std::string missing = dir.file("gone/Prefs.cfg");
+    CKeyConfig config(table, missing);
+    config.sendCommand(1);
+    EXPECT_FALSE(config.saveResult().ok);
+    EXPECT_EQ(config.result(), 0) << "the window stays open";
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("ERROR"));
+    EXPECT_TRUE(messages.messages()[0].text.startsWith(
+        QStringLiteral("The key assignments could not be saved in the file\n")));
+
+    std::filesystem::create_directory(dir.path() / "gone");
+    config.sendCommand(1);
+    EXPECT_EQ(config.result(), 1);
+    EXPECT_EQ(profile::readInt("Keys", "Command.00-Key", -1, missing), 20);
+}
+
 TEST_F(KeyDialogs, ChangeWithoutCommandAsksForOne) {
     CKeyConfig config(table, prefs);
     bool assignerRan = false;

@@ -174,3 +174,35 @@ TEST_F(ConfigurationWindow, VolumeLabelFollowsTheTrackbar) {
 }
 
 } // namespace
+
+namespace {
+
+// A preferences folder that has gone: no write can succeed, and the user
+// must be told so instead of being told that all went well.
+TEST_F(ConfigurationWindow, FailedWritesAreReportedAndOkKeepsTheWindowOpen) {
+    auto d = open();
+    std::filesystem::remove_all(sim_.path() / "Korvanta");
+
+    click(*d, 1022);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("ERROR"));
+    EXPECT_TRUE(messages_.messages()[0].text.startsWith(
+        QStringLiteral("The Cold & Dark request could not be saved in the file\n")));
+    EXPECT_TRUE(messages_.messages()[0].text.contains(QStringLiteral("Prefs.cfg")));
+
+    click(*d, 1009);
+    click(*d, 1);
+    ASSERT_EQ(messages_.messages().size(), 2u);
+    EXPECT_EQ(messages_.messages()[1].caption, QStringLiteral("ERROR"));
+    EXPECT_TRUE(messages_.messages()[1].text.startsWith(
+        QStringLiteral("The preferences could not be saved in the file\n")));
+    EXPECT_EQ(d->result(), 0) << "the window stays open";
+
+    // Once the folder is back, Ok saves the choices made before.
+    std::filesystem::create_directories(sim_.path() / "Korvanta" / "Volaro");
+    click(*d, 1);
+    EXPECT_EQ(d->result(), 1);
+    EXPECT_EQ(written("UserExperience"), "2");
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 // progress lines, the exact log and the files afterwards.
 #include "common/platform/commandline.h"
 #include "common/profile/profile.h"
+#include "tests/support/asuser.h"
 #include "tests/support/scopedenv.h"
 #include "tests/upgrader/fakesimulator.h"
 #include "upgrader/commandline.h"
@@ -475,6 +476,43 @@ TEST_F(UpgradeRunTest, FailedAircraftBackupStillWritesTheSettingsIntoAnExistingF
     EXPECT_EQ(profile::readString("Radios", "Adf.2", "?", 99,
                                   sim.path(folder + "/aircraft.cfg").string()),
               "1");
+}
+
+// An aircraft.cfg that cannot be written: the user is told, the entry fails,
+// and nobody reads "Aircraft updated". Run as an unprivileged user so that
+// the file's read-only mode holds even when the tests run as root.
+TEST_F(UpgradeRunTest, AircraftFileThatCannotBeWrittenFailsTheEntryWithAnErrorLine) {
+    const std::vector<UpgradeEntry> catalogue = {aircraft};
+    const std::string folder = FakeSimulator::folderOf(aircraft);
+    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
+    const std::filesystem::path top = std::filesystem::path(sim.root()).parent_path();
+    std::filesystem::permissions(top, std::filesystem::perms::all);
+    for (const auto& item : std::filesystem::recursive_directory_iterator(top))
+        std::filesystem::permissions(item.path(), std::filesystem::perms::others_all,
+                                     std::filesystem::perm_options::add);
+    std::filesystem::permissions(sim.path(folder + "/aircraft.cfg"),
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::group_read |
+                                     std::filesystem::perms::others_read);
+
+    const int status = testing_support::runAsUnprivileged([&] {
+        UpgradeRun run(sim.root(), catalogue, view);
+        runToEnd(run);
+        return run.success() ? 1 : 0;
+    });
+    ASSERT_EQ(status, 0) << "the run must end as failed\n" << sim.log();
+
+    const std::string cfgText = sim.root() + "\\" + aircraft.folder + "\\aircraft.cfg";
+    const std::string log = sim.log();
+    EXPECT_NE(log.find("ERROR: The aircraft file could not be updated: " + cfgText + " ("),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("Fatal error for A332_Korvanta"), std::string::npos);
+    EXPECT_NE(log.find(kErrors), std::string::npos);
+    EXPECT_EQ(log.find("Aircraft updated (ADF2 added)."), std::string::npos);
+    EXPECT_EQ(log.find("successfully upgraded in v2."), std::string::npos);
+    EXPECT_EQ(sim.read(folder + "/aircraft.cfg"), kAircraftCfg);
+    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v2);
 }
 
 TEST_F(UpgradeRunTest, RunWithoutAnInstallerFolderGoesOnAndOpensTheLogOnceItExists) {
