@@ -155,8 +155,9 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     if (anchor) {
         if (anchor->end == anchor->contentEnd) // last line of the file, without an ending
             bytes_.insert(anchor->end, std::string(eol) + keyLine);
-        else
-            bytes_.insert(anchor->end, keyLine + std::string(eol));
+        else // the anchor's own ending: a lone CR must not meet a following LF
+            bytes_.insert(anchor->end, keyLine + bytes_.substr(anchor->contentEnd,
+                                                               anchor->end - anchor->contentEnd));
         return;
     }
 

@@ -40,6 +40,8 @@ const WriteCase kWriteCases[] = {
     {"newSectionAfterMissingFinalNewline", "[X]\nb=2", "W", "k", "1", "[X]\nb=2\n[W]\nk=1\n"},
     {"newKeyAfterLastLineWithoutEnding", "[W]\na=1", "W", "k", "2", "[W]\na=1\nk=2"},
     {"crOnlyFileKeepsCr", "[W]\ra=1\r", "W", "k", "2", "[W]\ra=1\rk=2\r"},
+    {"newKeyTakesTheLineEndingOfTheLineBefore", "a\r[W]\nx=1\n\nrest\n", "W", "k", "2",
+     "a\r[W]\nx=1\nk=2\n\nrest\n"},
     {"valueWrittenVerbatimWithQuotes", "[W]\n", "W", "station_load.4",
      "\"4960,   26.0, 0.0, 0.0, First\"",
      "[W]\nstation_load.4=\"4960,   26.0, 0.0, 0.0, First\"\n"},
