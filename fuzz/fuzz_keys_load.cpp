@@ -25,9 +25,12 @@ constexpr std::size_t kLongestText = 64;
 }
 
 const std::string& prefsFile() {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("fuzz-keys-" + std::to_string(::getpid())))
+    static const std::string path = [] {
+        std::atexit([] { std::remove(prefsFile().c_str()); });
+        return (std::filesystem::temp_directory_path() /
+                ("fuzz-keys-" + std::to_string(::getpid())))
             .string();
+    }();
     return path;
 }
 

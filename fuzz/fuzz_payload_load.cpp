@@ -30,6 +30,10 @@ const std::filesystem::path& root() {
             std::filesystem::temp_directory_path() / ("fuzz-payload-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         resolveInstallPaths(dir.string(), "");
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(root(), ignored);
+        });
         return dir;
     }();
     return path;
