@@ -11,14 +11,13 @@
 
 namespace {
 
-const char* const kCommonKeys[] = {"UnitSystem", "PushbackType", "UserExperience",
-                                   "PanelVolume", "IRSAlignmentTime", "Modifier",
-                                   "Locker", "AutoPause", "FsuipcUsage", "FMGCSaveMode"};
+const char* const kCommonKeys[] = {
+    "UnitSystem", "PushbackType", "UserExperience", "PanelVolume", "IRSAlignmentTime",
+    "Modifier",   "Locker",       "AutoPause",      "FsuipcUsage", "FMGCSaveMode"};
 
 // About 20 KB: the Common section, the 182 key bindings and the gauges' own
 // sections with comments.
-std::string realisticPrefs()
-{
+std::string realisticPrefs() {
     std::string text = "; Preferences of the package\r\n[Common]\r\n";
     for (const char* key : kCommonKeys)
         text += std::string(key) + "=1\r\n";
@@ -44,7 +43,10 @@ std::string realisticPrefs()
 
 class PrefsFile {
 public:
-    PrefsFile() : path_(std::filesystem::temp_directory_path() / "bench_Prefs.cfg") { reset(); }
+    PrefsFile()
+        : path_(std::filesystem::temp_directory_path() / "bench_Prefs.cfg") {
+        reset();
+    }
     ~PrefsFile() { std::filesystem::remove(path_); }
     void reset() const { std::ofstream(path_, std::ios::binary) << realisticPrefs(); }
     std::string path() const { return path_.string(); }
@@ -53,8 +55,7 @@ private:
     std::filesystem::path path_;
 };
 
-void BM_ReadTenPreferences(benchmark::State& state)
-{
+void BM_ReadTenPreferences(benchmark::State& state) {
     const PrefsFile file;
     for (auto _ : state) {
         for (const char* key : kCommonKeys)
@@ -64,8 +65,7 @@ void BM_ReadTenPreferences(benchmark::State& state)
 }
 BENCHMARK(BM_ReadTenPreferences);
 
-void BM_Write182KeysOneByOne(benchmark::State& state)
-{
+void BM_Write182KeysOneByOne(benchmark::State& state) {
     const PrefsFile file;
     int round = 0;
     for (auto _ : state) {
@@ -81,8 +81,7 @@ void BM_Write182KeysOneByOne(benchmark::State& state)
 }
 BENCHMARK(BM_Write182KeysOneByOne)->Unit(benchmark::kMillisecond);
 
-void BM_Write182KeysAsOneBatch(benchmark::State& state)
-{
+void BM_Write182KeysAsOneBatch(benchmark::State& state) {
     const PrefsFile file;
     int round = 0;
     for (auto _ : state) {

@@ -10,20 +10,17 @@
 namespace platform {
 namespace {
 
-std::optional<std::string> fitting(std::string value, int capacity)
-{
+std::optional<std::string> fitting(std::string value, int capacity) {
     if (value.size() + 1 > static_cast<std::size_t>(capacity))
         return std::nullopt;
     return value;
 }
 
-std::string fromUtf8(const std::string& text)
-{
+std::string fromUtf8(const std::string& text) {
     return toWindows1252(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
-{
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
         return false;
     for (std::size_t i = 0; i < prefix.size(); ++i) {
@@ -34,16 +31,14 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
     return true;
 }
 
-int hexValue(char c)
-{
+int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     return std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
 }
 
 // A quoted value of a Wine registry file: \\ \" \n and \xHHHH escapes.
-std::optional<QString> unescapeRegValue(std::string_view quoted)
-{
+std::optional<QString> unescapeRegValue(std::string_view quoted) {
     if (quoted.empty() || quoted.front() != '"')
         return std::nullopt;
     QString value;
@@ -78,8 +73,7 @@ std::optional<QString> unescapeRegValue(std::string_view quoted)
 
 // "EXE Path" from the prefix's system.reg, under the plain key or, for a
 // 64-bit prefix, its 32-bit view.
-std::optional<std::string> readWineRegistry()
-{
+std::optional<std::string> readWineRegistry() {
     std::ifstream file(winePrefix() / "system.reg", std::ios::binary);
     if (!file)
         return std::nullopt;
@@ -115,8 +109,7 @@ std::optional<std::string> readWineRegistry()
 
 } // namespace
 
-std::optional<std::string> readExePath(const ExePathSource& source, int capacity)
-{
+std::optional<std::string> readExePath(const ExePathSource& source, int capacity) {
     if (source.fsRoot)
         return fitting(fromUtf8(*source.fsRoot), capacity);
     if (const char* env = std::getenv(kFsRootEnv); env && *env)
@@ -126,8 +119,7 @@ std::optional<std::string> readExePath(const ExePathSource& source, int capacity
     return std::nullopt;
 }
 
-std::string currentDirectory()
-{
+std::string currentDirectory() {
     std::error_code error;
     const std::filesystem::path cwd = std::filesystem::current_path(error);
     return error ? std::string() : fromUtf8(cwd.string());

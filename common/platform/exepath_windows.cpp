@@ -7,16 +7,14 @@
 
 namespace platform {
 namespace {
-std::optional<std::string> fitting(std::string value, int capacity)
-{
+std::optional<std::string> fitting(std::string value, int capacity) {
     if (value.size() + 1 > static_cast<std::size_t>(capacity))
         return std::nullopt;
     return value;
 }
 } // namespace
 
-std::optional<std::string> readExePath(const ExePathSource& source, int capacity)
-{
+std::optional<std::string> readExePath(const ExePathSource& source, int capacity) {
     if (source.fsRoot)
         return fitting(toWindows1252(QString::fromStdString(*source.fsRoot)), capacity);
     if (const char* env = std::getenv(kFsRootEnv); env && *env)
@@ -31,6 +29,8 @@ std::optional<std::string> readExePath(const ExePathSource& source, int capacity
     return fitting(toWindows1252(value.toString()), capacity);
 }
 
-std::string currentDirectory() { return toWindows1252(QDir::toNativeSeparators(QDir::currentPath())); }
+std::string currentDirectory() {
+    return toWindows1252(QDir::toNativeSeparators(QDir::currentPath()));
+}
 
 } // namespace platform

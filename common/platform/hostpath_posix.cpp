@@ -15,14 +15,12 @@ namespace fs = std::filesystem;
 namespace platform {
 namespace {
 
-bool exists(const std::string& path)
-{
+bool exists(const std::string& path) {
     struct stat info;
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -35,8 +33,7 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
 
 // The entry of `folder` spelled like `name` ignoring case, if any. The first
 // one in directory order wins, as on a case-insensitive file system.
-std::string findIgnoringCase(const std::string& folder, const std::string& name)
-{
+std::string findIgnoringCase(const std::string& folder, const std::string& name) {
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
                                                   &::closedir);
     if (!dir)
@@ -48,8 +45,7 @@ std::string findIgnoringCase(const std::string& folder, const std::string& name)
     return {};
 }
 
-std::vector<std::string> splitComponents(const std::string& text)
-{
+std::vector<std::string> splitComponents(const std::string& text) {
     std::vector<std::string> parts;
     std::string part;
     for (const char c : text) {
@@ -67,8 +63,7 @@ std::vector<std::string> splitComponents(const std::string& text)
 }
 
 // "C:" maps to the prefix's dosdevices link, or to drive_c for C: alone.
-std::string driveFolder(char letter)
-{
+std::string driveFolder(char letter) {
     const fs::path prefix = winePrefix();
     const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     const fs::path device = prefix / "dosdevices" / std::string{lower, ':'};
@@ -79,16 +74,14 @@ std::string driveFolder(char letter)
 
 } // namespace
 
-fs::path winePrefix()
-{
+fs::path winePrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)
         return fs::path(prefix);
     const char* home = std::getenv("HOME");
     return fs::path(home ? home : "") / ".wine";
 }
 
-fs::path hostPath(std::string_view windowsPath)
-{
+fs::path hostPath(std::string_view windowsPath) {
     std::string text = fromWindows1252(windowsPath).toUtf8().toStdString();
     for (char& c : text) {
         if (c == '\\')
@@ -100,7 +93,7 @@ fs::path hostPath(std::string_view windowsPath)
         resolved = driveFolder(text[0]);
         text.erase(0, 2);
     } else if (!text.empty() && text[0] == '/') {
-        resolved = "/";
+        resolved = '/';
     }
 
     bool searching = true; // stop searching below the first missing component

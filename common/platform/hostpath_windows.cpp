@@ -4,11 +4,12 @@
 namespace platform {
 
 // Windows opens the system's path text as it stands.
-std::filesystem::path hostPath(std::string_view windowsPath)
-{
+std::filesystem::path hostPath(std::string_view windowsPath) {
     return std::filesystem::path(fromWindows1252(windowsPath).toStdWString());
 }
 
-std::filesystem::path winePrefix() { return {}; }
+std::filesystem::path winePrefix() {
+    return {};
+}
 
 } // namespace platform

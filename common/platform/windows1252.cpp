@@ -12,8 +12,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 } // namespace
 
-QString fromWindows1252(std::string_view bytes)
-{
+QString fromWindows1252(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char c : bytes) {
@@ -26,8 +25,7 @@ QString fromWindows1252(std::string_view bytes)
     return text;
 }
 
-std::string toWindows1252(const QString& text)
-{
+std::string toWindows1252(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (const QChar ch : text) {

@@ -3,8 +3,8 @@
 #include "common/platform/hostpath.h"
 #include "common/profile/profiledocument.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdint>
@@ -13,25 +13,24 @@
 namespace profile {
 namespace {
 
-QString toQt(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+QString toQt(const std::filesystem::path& path) {
+    return QFile::decodeName(path.c_str());
+}
 
-std::string cut(std::string_view text, int capacity)
-{
+std::string cut(std::string_view text, int capacity) {
     if (capacity <= 0)
         return {};
     return std::string(text.substr(0, static_cast<std::size_t>(capacity - 1)));
 }
 
-std::string_view unquote(std::string_view text)
-{
+std::string_view unquote(std::string_view text) {
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         return text.substr(1, text.size() - 2);
     return text;
 }
 
 // The whole file, or nothing when it cannot be read.
-std::optional<std::string> readBytes(const QString& file)
-{
+std::optional<std::string> readBytes(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -42,8 +41,7 @@ std::optional<std::string> readBytes(const QString& file)
 }
 
 std::optional<std::string> readValue(std::string_view section, std::string_view key,
-                                     std::string_view path)
-{
+                                     std::string_view path) {
     const auto bytes = readBytes(toQt(platform::hostPath(path)));
     if (!bytes)
         return std::nullopt;
@@ -54,22 +52,19 @@ std::optional<std::string> readValue(std::string_view section, std::string_view 
     return std::string(unquote(*value));
 }
 
-WriteResult failure(const QString& file, QString reason)
-{
+WriteResult failure(const QString& file, QString reason) {
     return WriteResult{false, file.toStdString(), reason.toStdString()};
 }
 
 } // namespace
 
 std::string readString(std::string_view section, std::string_view key, std::string_view fallback,
-                       int capacity, std::string_view path)
-{
+                       int capacity, std::string_view path) {
     const auto value = readValue(section, key, path);
     return cut(value ? std::string_view(*value) : fallback, capacity);
 }
 
-int readInt(std::string_view section, std::string_view key, int fallback, std::string_view path)
-{
+int readInt(std::string_view section, std::string_view key, int fallback, std::string_view path) {
     const auto value = readValue(section, key, path);
     if (!value)
         return fallback;
@@ -91,23 +86,21 @@ int readInt(std::string_view section, std::string_view key, int fallback, std::s
 }
 
 WriteResult writeString(std::string_view section, std::string_view key, std::string_view value,
-                        std::string_view path)
-{
+                        std::string_view path) {
     WriteBatch batch(path);
     batch.writeString(section, key, value);
     return batch.commit();
 }
 
-WriteBatch::WriteBatch(std::string_view path) : path_(path) {}
+WriteBatch::WriteBatch(std::string_view path)
+    : path_(path) {}
 
 void WriteBatch::writeString(std::string_view section, std::string_view key,
-                             std::string_view value)
-{
+                             std::string_view value) {
     entries_.push_back(Entry{std::string(section), std::string(key), std::string(value)});
 }
 
-WriteResult WriteBatch::commit()
-{
+WriteResult WriteBatch::commit() {
     const QString file = toQt(platform::hostPath(path_));
     for (const Entry& entry : entries_) {
         const std::string problem = invalidWrite(entry.section, entry.key, entry.value);

@@ -5,10 +5,11 @@
 namespace profile {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-std::string_view trim(std::string_view text)
-{
+std::string_view trim(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
@@ -16,8 +17,7 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -43,10 +43,10 @@ struct Line {
 
 class LineReader {
 public:
-    explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit LineReader(std::string_view bytes)
+        : bytes_(bytes) {}
 
-    bool next(Line& line)
-    {
+    bool next(Line& line) {
         if (pos_ >= bytes_.size())
             return false;
         line = Line{};
@@ -64,10 +64,8 @@ public:
     }
 
 private:
-    void classify(Line& line) const
-    {
-        const std::string_view text =
-            trim(bytes_.substr(line.begin, line.contentEnd - line.begin));
+    void classify(Line& line) const {
+        const std::string_view text = trim(bytes_.substr(line.begin, line.contentEnd - line.begin));
         if (text.empty() || text.front() == ';')
             return;
         if (text.front() == '[') {
@@ -93,8 +91,7 @@ private:
 } // namespace
 
 std::optional<std::string_view> ProfileDocument::find(std::string_view section,
-                                                      std::string_view key) const
-{
+                                                      std::string_view key) const {
     LineReader reader(bytes_);
     Line line;
     bool inSection = false;
@@ -110,8 +107,7 @@ std::optional<std::string_view> ProfileDocument::find(std::string_view section,
     return std::nullopt;
 }
 
-std::string_view ProfileDocument::lineEnding() const
-{
+std::string_view ProfileDocument::lineEnding() const {
     // Follow the file's own convention; new files get the simulator's CR LF.
     const std::size_t i = bytes_.find_first_of("\r\n");
     if (i == std::string::npos)
@@ -121,8 +117,7 @@ std::string_view ProfileDocument::lineEnding() const
     return (i + 1 < bytes_.size() && bytes_[i + 1] == '\n') ? "\r\n" : "\r";
 }
 
-void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value)
-{
+void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     LineReader reader(bytes_);
     Line line;
     bool inSection = false;
@@ -171,8 +166,7 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     bytes_ += eol;
 }
 
-std::string invalidWrite(std::string_view section, std::string_view key, std::string_view value)
-{
+std::string invalidWrite(std::string_view section, std::string_view key, std::string_view value) {
     const auto hasLineBreak = [](std::string_view text) {
         return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };

@@ -10,7 +10,8 @@ namespace profile {
 
 class ProfileDocument {
 public:
-    explicit ProfileDocument(std::string bytes = {}) : bytes_(std::move(bytes)) {}
+    explicit ProfileDocument(std::string bytes = {})
+        : bytes_(std::move(bytes)) {}
 
     // The value of the first `key` in the first `section`, blanks around it
     // removed (quotes kept), or nothing when the section or key is missing.

@@ -6,8 +6,7 @@ namespace ui {
 namespace {
 MessageRecorder* activeRecorder = nullptr; // test hook only
 
-QMessageBox::Icon toQt(MessageIcon icon)
-{
+QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Information:
         return QMessageBox::Information;
@@ -20,12 +19,16 @@ QMessageBox::Icon toQt(MessageIcon icon)
 }
 } // namespace
 
-MessageRecorder::MessageRecorder() : previous_(activeRecorder) { activeRecorder = this; }
+MessageRecorder::MessageRecorder()
+    : previous_(activeRecorder) {
+    activeRecorder = this;
+}
 
-MessageRecorder::~MessageRecorder() { activeRecorder = previous_; }
+MessageRecorder::~MessageRecorder() {
+    activeRecorder = previous_;
+}
 
-void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon)
-{
+void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
     if (activeRecorder) {
         activeRecorder->messages_.push_back(Message{owner, text, caption, icon});
         return;

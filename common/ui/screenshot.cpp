@@ -7,8 +7,7 @@
 
 namespace ui {
 
-QString saveScreenshot(QWidget& window, const QString& dir, const QString& name)
-{
+QString saveScreenshot(QWidget& window, const QString& dir, const QString& name) {
     window.ensurePolished();
     window.show(); // lays out and applies styles; offscreen shows nothing
     QApplication::processEvents();

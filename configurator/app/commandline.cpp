@@ -1,7 +1,6 @@
 #include "configurator/app/commandline.h"
 
-CommandLine parseCommandLine(const QStringList& arguments)
-{
+CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& word = arguments[i];

@@ -7,8 +7,7 @@ char PrefsPath[kPrefsPathSize];
 
 namespace {
 // Copies `text` when it fits with its terminator; returns whether it did.
-bool copyIfFits(char* buffer, int size, const std::string& text)
-{
+bool copyIfFits(char* buffer, int size, const std::string& text) {
     if (text.size() + 1 > static_cast<std::size_t>(size))
         return false;
     std::memcpy(buffer, text.c_str(), text.size() + 1);
@@ -17,8 +16,7 @@ bool copyIfFits(char* buffer, int size, const std::string& text)
 } // namespace
 
 void resolveInstallPaths(const std::optional<std::string>& exePath,
-                         const std::string& workingDirectory)
-{
+                         const std::string& workingDirectory) {
     std::memset(InstallFolder, 0, sizeof InstallFolder);
     std::memset(PrefsPath, 0, sizeof PrefsPath);
 
@@ -32,8 +30,7 @@ void resolveInstallPaths(const std::optional<std::string>& exePath,
     copyIfFits(PrefsPath, kPrefsPathSize, std::string(InstallFolder) + kPrefsSuffix);
 }
 
-void resolveInstallPaths(const platform::ExePathSource& source)
-{
+void resolveInstallPaths(const platform::ExePathSource& source) {
     resolveInstallPaths(platform::readExePath(source, kInstallFolderSize),
                         platform::currentDirectory());
 }

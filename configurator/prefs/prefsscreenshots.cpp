@@ -3,8 +3,7 @@
 #include "common/ui/screenshot.h"
 #include "configurator/prefs/configurationdialog.h"
 
-QStringList savePrefsScreenshots(const QString& dir)
-{
+QStringList savePrefsScreenshots(const QString& dir) {
     QStringList written;
     ConfigurationDialog dialog;
     const QString file = ui::saveScreenshot(dialog, dir, QStringLiteral("configuration"));

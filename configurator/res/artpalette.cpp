@@ -2,8 +2,7 @@
 
 namespace art {
 
-QFont titleFont(int pixelSize)
-{
+QFont titleFont(int pixelSize) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);

@@ -17,19 +17,16 @@ protected:
     ScopedEnv noRoot{platform::kFsRootEnv, std::nullopt};
     ScopedEnv winePrefix{"WINEPREFIX", prefix.path().string()};
 
-    void writeRegistry(const std::string& body)
-    {
+    void writeRegistry(const std::string& body) {
         writeFile(prefix.path() / "system.reg", "WINE REGISTRY Version 2\n\n" + body);
     }
 };
 
-TEST_F(ExePath, NothingSuppliedIsAFailedRead)
-{
+TEST_F(ExePath, NothingSuppliedIsAFailedRead) {
     EXPECT_EQ(platform::readExePath({}, 500), std::nullopt);
 }
 
-TEST_F(ExePath, CommandLineWinsOverEnvironmentAndRegistry)
-{
+TEST_F(ExePath, CommandLineWinsOverEnvironmentAndRegistry) {
     ScopedEnv env(platform::kFsRootEnv, "/from/env");
     writeRegistry("[Software\\\\Microsoft\\\\Microsoft Games\\\\Flight Simulator\\\\9.0] 1\n"
                   "\"EXE Path\"=\"C:\\\\FS9\"\n");
@@ -37,30 +34,27 @@ TEST_F(ExePath, CommandLineWinsOverEnvironmentAndRegistry)
     EXPECT_EQ(platform::readExePath({}, 500), "/from/env");
 }
 
-TEST_F(ExePath, WineRegistryValueUnescaped)
-{
-    writeRegistry("[Software\\\\Other] 1\n\"EXE Path\"=\"C:\\\\Wrong\"\n\n"
-                  "[Software\\\\Microsoft\\\\Microsoft Games\\\\Flight Simulator\\\\9.0] 1700000000\n"
-                  "#time=1d\n"
-                  "\"EXE Path\"=\"C:\\\\Program Files\\\\Caf\\x00e9 \\\"FS9\\\"\\\\\"\n");
+TEST_F(ExePath, WineRegistryValueUnescaped) {
+    writeRegistry(
+        "[Software\\\\Other] 1\n\"EXE Path\"=\"C:\\\\Wrong\"\n\n"
+        "[Software\\\\Microsoft\\\\Microsoft Games\\\\Flight Simulator\\\\9.0] 1700000000\n"
+        "#time=1d\n"
+        "\"EXE Path\"=\"C:\\\\Program Files\\\\Caf\\x00e9 \\\"FS9\\\"\\\\\"\n");
     EXPECT_EQ(platform::readExePath({}, 500), "C:\\Program Files\\Caf\xE9 \"FS9\"\\");
 }
 
-TEST_F(ExePath, WineRegistry32BitViewOfA64BitPrefix)
-{
+TEST_F(ExePath, WineRegistry32BitViewOfA64BitPrefix) {
     writeRegistry("[Software\\\\Wow6432Node\\\\Microsoft\\\\Microsoft Games\\\\Flight "
                   "Simulator\\\\9.0] 1\r\n\"EXE Path\"=\"D:\\\\FS9\"\r\n");
     EXPECT_EQ(platform::readExePath({}, 500), "D:\\FS9");
 }
 
-TEST_F(ExePath, ValueThatDoesNotFitIsAFailedRead)
-{
+TEST_F(ExePath, ValueThatDoesNotFitIsAFailedRead) {
     EXPECT_EQ(platform::readExePath({std::string(499, 'a')}, 500), std::string(499, 'a'));
     EXPECT_EQ(platform::readExePath({std::string(500, 'a')}, 500), std::nullopt);
 }
 
-TEST_F(ExePath, EmptyValueIsASuccessfulRead)
-{
+TEST_F(ExePath, EmptyValueIsASuccessfulRead) {
     EXPECT_EQ(platform::readExePath({std::string()}, 500), std::string());
 }
 

@@ -11,23 +11,20 @@ namespace {
 
 using testing_support::ScopedEnv;
 
-TEST(HostPath, BackslashesAndLetterCaseOfExistingComponents)
-{
+TEST(HostPath, BackslashesAndLetterCaseOfExistingComponents) {
     TempDir dir;
     writeFile(dir.path() / "Aircraft" / "Korvanta TEV A333RR" / "aircraft.cfg", "x");
     const std::string text = dir.path().string() + "\\AIRCRAFT\\korvanta tev a333rr\\Aircraft.cfg";
     EXPECT_EQ(platform::hostPath(text), dir.path() / "Aircraft/Korvanta TEV A333RR/aircraft.cfg");
 }
 
-TEST(HostPath, MissingComponentsKeptAsWritten)
-{
+TEST(HostPath, MissingComponentsKeptAsWritten) {
     TempDir dir;
     const std::string text = dir.path().string() + "\\Korvanta\\Volaro\\Prefs.cfg";
     EXPECT_EQ(platform::hostPath(text), dir.path() / "Korvanta/Volaro/Prefs.cfg");
 }
 
-TEST(HostPath, ParentComponentsAndDoubleSeparatorsPassThrough)
-{
+TEST(HostPath, ParentComponentsAndDoubleSeparatorsPassThrough) {
     TempDir dir;
     writeFile(dir.path() / "Korvanta" / "Volaro" / "Prefs.cfg", "x");
     const std::string text =
@@ -37,8 +34,7 @@ TEST(HostPath, ParentComponentsAndDoubleSeparatorsPassThrough)
     EXPECT_TRUE(std::filesystem::exists(host));
 }
 
-TEST(HostPath, DriveLetterMapsThroughWinePrefix)
-{
+TEST(HostPath, DriveLetterMapsThroughWinePrefix) {
     TempDir prefix;
     writeFile(prefix.path() / "drive_c" / "Games" / "FS9" / "fs9.exe", "x");
     const ScopedEnv env("WINEPREFIX", prefix.path().string());
@@ -47,8 +43,7 @@ TEST(HostPath, DriveLetterMapsThroughWinePrefix)
     EXPECT_EQ(platform::hostPath("c:\\Games"), prefix.path() / "drive_c/Games");
 }
 
-TEST(HostPath, OtherDriveLettersUseDosDevices)
-{
+TEST(HostPath, OtherDriveLettersUseDosDevices) {
     TempDir prefix;
     TempDir target;
     std::filesystem::create_directories(prefix.path() / "dosdevices");
@@ -58,8 +53,7 @@ TEST(HostPath, OtherDriveLettersUseDosDevices)
     EXPECT_TRUE(std::filesystem::exists(platform::hostPath("D:\\SIM\\X.CFG")));
 }
 
-TEST(HostPath, Windows1252NamesBecomeUtf8)
-{
+TEST(HostPath, Windows1252NamesBecomeUtf8) {
     TempDir dir;
     writeFile(dir.path() / "Caf\xC3\xA9" / "p.cfg", "x");
     EXPECT_TRUE(

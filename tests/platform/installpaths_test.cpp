@@ -15,7 +15,9 @@ struct PathCase {
     std::string prefsPath;
 };
 
-void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const PathCase kCases[] = {
     {"registryValueUsedAsStored", "C:\\Games\\FS9", "C:\\x", "C:\\Games\\FS9",
@@ -35,8 +37,7 @@ const PathCase kCases[] = {
 
 class ResolveInstallPaths : public testing::TestWithParam<PathCase> {};
 
-TEST_P(ResolveInstallPaths, FillsBothBuffers)
-{
+TEST_P(ResolveInstallPaths, FillsBothBuffers) {
     const PathCase& c = GetParam();
     resolveInstallPaths(c.exePath, c.workingDirectory);
     EXPECT_EQ(std::string(InstallFolder), c.installFolder);
@@ -48,16 +49,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResolveInstallPaths, testing::ValuesIn(kCases),
 
 // A stored value of 500 characters or more does not fit: the read fails and
 // the working directory is used.
-TEST(ResolveInstallPathsFromHost, OverlongValueFallsBackToWorkingDirectory)
-{
+TEST(ResolveInstallPathsFromHost, OverlongValueFallsBackToWorkingDirectory) {
     const ScopedEnv env(platform::kFsRootEnv, std::string(500, 'r'));
     const ScopedEnv prefix("WINEPREFIX", "/nonexistent");
     resolveInstallPaths(platform::ExePathSource{});
     EXPECT_EQ(std::string(InstallFolder), platform::currentDirectory() + "\\..\\..");
 }
 
-TEST(ResolveInstallPathsFromHost, EnvironmentValueUsed)
-{
+TEST(ResolveInstallPathsFromHost, EnvironmentValueUsed) {
     const ScopedEnv env(platform::kFsRootEnv, "/srv/fs9");
     resolveInstallPaths(platform::ExePathSource{});
     EXPECT_EQ(std::string(PrefsPath), "/srv/fs9\\Korvanta\\Volaro\\Prefs.cfg");

@@ -4,7 +4,6 @@
 #include "upgrader/upgraderun.h"
 
 #include <gtest/gtest.h>
-#include <regex>
 
 using testing_support::TempDir;
 using testing_support::writeFile;
@@ -19,6 +18,10 @@ struct SignatureCase {
 };
 void PrintTo(const SignatureCase& c, std::ostream* os) {
     *os << c.name;
+}
+
+bool isMd5Text(const std::string& text) {
+    return text.size() == 32 && text.find_first_not_of("0123456789ABCDEF") == std::string::npos;
 }
 
 std::string pattern(std::size_t size) {
@@ -72,12 +75,11 @@ TEST(FileExists, OnlyForFilesThatOpen) {
 TEST(UpgradeCatalogue, NineEntriesWithWellFormedSignaturesThatFitTheirPaths) {
     const auto catalogue = UpgradeCatalogue();
     ASSERT_EQ(catalogue.size(), 9u);
-    const std::regex md5("[0-9A-F]{32}");
     for (const UpgradeEntry& entry : catalogue) {
         SCOPED_TRACE(entry.displayName);
-        EXPECT_TRUE(std::regex_match(entry.signatureV1, md5));
-        EXPECT_TRUE(std::regex_match(entry.signatureV2, md5));
-        EXPECT_TRUE(entry.signatureMcdu.empty() || std::regex_match(entry.signatureMcdu, md5));
+        EXPECT_TRUE(isMd5Text(entry.signatureV1));
+        EXPECT_TRUE(isMd5Text(entry.signatureV2));
+        EXPECT_TRUE(entry.signatureMcdu.empty() || isMd5Text(entry.signatureMcdu));
         EXPECT_EQ(entry.panelOnly, entry.folder.find("Aircraft") == 0 &&
                                            entry.folder.find("panel") == std::string::npos
                                        ? 0
