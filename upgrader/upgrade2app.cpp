@@ -6,6 +6,7 @@
 #include "upgrader/screenshots.h"
 #include "upgrader/upgrade2dlg.h"
 
+#include <QDir>
 #include <QTextStream>
 
 Upgrade2App::Upgrade2App(int& argc, char** argv)
@@ -23,11 +24,19 @@ int runUpgrader(const QStringList& arguments) {
             err << "upgrader: --screenshots needs a folder\n";
             return 2;
         }
+        if (!QDir().mkpath(rest[1])) {
+            err << "upgrader: cannot create the folder " << rest[1] << "\n";
+            return 1;
+        }
         const QStringList files = saveUpgraderScreenshots(rest[1]);
         QTextStream out(stdout);
         for (const QString& file : files)
-            out << file << "\n";
-        return files.size() == 2 ? 0 : 1;
+            out << QDir::toNativeSeparators(file) << "\n";
+        if (files.size() != 2) {
+            err << "upgrader: the pictures could not all be written into " << rest[1] << "\n";
+            return 1;
+        }
+        return 0;
     }
 
     // Paths are built in fixed buffers and as Windows-1252 text: a root that

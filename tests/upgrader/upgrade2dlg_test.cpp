@@ -246,4 +246,18 @@ TEST_F(Upgrade2DlgTest, ScreenshotsBeforeStartAndAfterARunWithOneFailure) {
         EXPECT_GT(std::filesystem::file_size(file.toStdString()), 1000u);
 }
 
+TEST_F(Upgrade2DlgTest, ScreenshotsCreateTheirFolderAndFailWhenItCannotBe) {
+    testing_support::TempDir out;
+    const std::filesystem::path fresh = out.path() / "new" / "shots";
+    EXPECT_EQ(runUpgrader({QStringLiteral("upgrader"), QStringLiteral("--screenshots"),
+                           QString::fromStdString(fresh.string())}),
+              0);
+    EXPECT_TRUE(std::filesystem::exists(fresh / "upgrader-ready.png"));
+
+    testing_support::writeFile(out.path() / "file", "x");
+    EXPECT_EQ(runUpgrader({QStringLiteral("upgrader"), QStringLiteral("--screenshots"),
+                           QString::fromStdString((out.path() / "file" / "shots").string())}),
+              1);
+}
+
 } // namespace
