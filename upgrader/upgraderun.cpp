@@ -64,12 +64,18 @@ void UpgradeRun::ReportError(std::string_view text, std::string_view caption) {
     std::string line = "ERROR: " + std::string(text);
     line.resize(std::min(line.size(), kErrorCapacity - 1));
     log_.WriteLog(line);
+    // The box's own event loop goes on delivering ticks; they must not move
+    // the run on behind it.
+    ++openErrorBoxes_;
     view_.showError(std::string(text), std::string(caption));
+    --openErrorBoxes_;
 }
 
 void UpgradeRun::OnTimer() {
     if (entryIndex_ >= entryCount_)
         return; // complete: no entry left to step
+    if (openErrorBoxes_ > 0)
+        return; // the user reads an error first
     const int step = step_;
     step_ = step + 1;
     switch (step) {
@@ -254,22 +260,32 @@ void UpgradeRun::updateAircraft() {
     const std::string backup = folder + "\\aircraft.upg1";
     const std::string aircraftFile = folder + "\\aircraft.cfg";
     AddLine(aircraftFile);
+    // FatalError moves the run on: it must be called once for this entry, and
+    // later failures here only report.
+    bool entryFailed = false;
     if (!FileExists(backup)) {
         AddLine("Creating a backup copy of the aircraft.cfg file named aircraft.upg1...");
         if (!platform::copyFileNoOverwrite(aircraftFile, backup)) {
             step_ = StepFailed;
             ReportError("Error in copying the backup aircraft file", "Failure");
             FatalError();
-            // Writing the settings would create an aircraft.cfg holding only
-            // them, which the simulator would take for a broken aircraft.
-            if (!FileExists(aircraftFile))
-                return;
+            entryFailed = true;
         }
     }
+    // Writing the settings would create an aircraft.cfg holding only them,
+    // which the simulator would take for a broken aircraft.
+    if (!FileExists(aircraftFile)) {
+        if (!entryFailed) {
+            step_ = StepFailed;
+            ReportError("The aircraft file could not be updated: " + aircraftFile +
+                            " (it is missing or cannot be read)",
+                        "ERROR");
+            FatalError();
+        }
+        return;
+    }
     const AircraftFileUpdate update = UpdateAircraftFile(aircraftFile);
-    // An aircraft left without its two settings is a failed entry, unless
-    // the entry has failed already.
-    if (!update.ok() && step_ != StepFailed) {
+    if (!update.ok() && !entryFailed) { // an aircraft left without its two settings
         step_ = StepFailed;
         FatalError();
     }

@@ -97,6 +97,7 @@ private:
     int step_ = 0;
     int entryCount_;
     bool success_ = true;
+    int openErrorBoxes_ = 0;
 
     std::string gaugeFolderPath_;
     std::string gaugePath_;

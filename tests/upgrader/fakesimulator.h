@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,8 +57,12 @@ struct RecordingView : UpgradeView {
     int completions = 0;
     int beeps = 0;
     void showLine(const std::string& text) override { lines.push_back(text); }
+    // Called while an error box is open, as the box's event loop would.
+    std::function<void()> whileErrorShown;
     void showError(const std::string& text, const std::string& caption) override {
         errors.emplace_back(text, caption);
+        if (whileErrorShown)
+            whileErrorShown();
     }
     void runComplete() override { ++completions; }
     void beep() override { ++beeps; }
@@ -125,6 +130,16 @@ public:
     }
 
     std::string log() const { return read("VolaroUpgrade/Install_v2_Vol2.log"); }
+    std::vector<std::string> logLines() const {
+        std::vector<std::string> lines;
+        const std::string text = log();
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t end = std::min(text.find('\n', pos), text.size());
+            lines.push_back(text.substr(pos, end - pos));
+            pos = end + 1;
+        }
+        return lines;
+    }
 
     // Every file below the root with its bytes, the log left out.
     std::vector<std::pair<std::string, std::string>> snapshot() const {

@@ -93,6 +93,20 @@ protected:
         return lines;
     }
 
+    // Makes the aircraft file read-only for an unprivileged user, who must
+    // then run the upgrade (root writes it anyway).
+    void lockAircraftFile() {
+        const std::filesystem::path top = std::filesystem::path(sim.root()).parent_path();
+        std::filesystem::permissions(top, std::filesystem::perms::all);
+        for (const auto& item : std::filesystem::recursive_directory_iterator(top))
+            std::filesystem::permissions(item.path(), std::filesystem::perms::others_all,
+                                         std::filesystem::perm_options::add);
+        std::filesystem::permissions(sim.path(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg"),
+                                     std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+    }
+
     FakeSimulator sim;
     TestGauge a332, night;
     UpgradeEntry aircraft, panel;
@@ -485,15 +499,7 @@ TEST_F(UpgradeRunTest, AircraftFileThatCannotBeWrittenFailsTheEntryWithAnErrorLi
     const std::vector<UpgradeEntry> catalogue = {aircraft};
     const std::string folder = FakeSimulator::folderOf(aircraft);
     sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    const std::filesystem::path top = std::filesystem::path(sim.root()).parent_path();
-    std::filesystem::permissions(top, std::filesystem::perms::all);
-    for (const auto& item : std::filesystem::recursive_directory_iterator(top))
-        std::filesystem::permissions(item.path(), std::filesystem::perms::others_all,
-                                     std::filesystem::perm_options::add);
-    std::filesystem::permissions(sim.path(folder + "/aircraft.cfg"),
-                                 std::filesystem::perms::owner_read |
-                                     std::filesystem::perms::group_read |
-                                     std::filesystem::perms::others_read);
+    lockAircraftFile();
 
     const int status = testing_support::runAsUnprivileged([&] {
         UpgradeRun run(sim.root(), catalogue, view);
@@ -513,6 +519,81 @@ TEST_F(UpgradeRunTest, AircraftFileThatCannotBeWrittenFailsTheEntryWithAnErrorLi
     EXPECT_EQ(log.find("successfully upgraded in v2."), std::string::npos);
     EXPECT_EQ(sim.read(folder + "/aircraft.cfg"), kAircraftCfg);
     EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v2);
+}
+
+// The box of a failed aircraft file keeps receiving ticks: they must not
+// close the failed entry as upgraded nor run the next one behind the box.
+TEST_F(UpgradeRunTest, TicksWhileTheAircraftFileErrorIsShownDoNothing) {
+    const std::vector<UpgradeEntry> catalogue = {aircraft, panel};
+    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
+    sim.write(FakeSimulator::gaugeFile(panel), night.v1);
+    lockAircraftFile();
+
+    const int status = testing_support::runAsUnprivileged([&] {
+        UpgradeRun run(sim.root(), catalogue, view);
+        view.whileErrorShown = [&] {
+            for (int i = 0; i < 20; ++i)
+                run.OnTimer();
+        };
+        runToEnd(run);
+        return view.errors.size() == 1 ? 0 : 1;
+    });
+    ASSERT_EQ(status, 0) << sim.log();
+
+    const std::vector<std::string> log = sim.logLines();
+    const auto error = std::find_if(log.begin(), log.end(), [](const std::string& line) {
+        return line.starts_with("ERROR: The aircraft file could not be updated");
+    });
+    ASSERT_NE(error, log.end()) << sim.log();
+    const std::vector<std::string> after(error + 1, log.end());
+    EXPECT_EQ(after, concat({{"Fatal error for A332_Korvanta", kHyphens},
+                             upgradedLines(panel),
+                             {" ", kErrors, kEnd}}));
+    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(panel)), night.v2);
+}
+
+// A failed backup copy has already failed the entry and moved the run on: a
+// failed settings write after it is reported, but fails no other entry.
+TEST_F(UpgradeRunTest, FailedBackupThenFailedSettingsFailOnlyTheirOwnEntry) {
+    const std::vector<UpgradeEntry> catalogue = {aircraft, panel};
+    std::filesystem::create_directories(
+        sim.path(FakeSimulator::folderOf(aircraft) + "/aircraft.upg1"));
+    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
+    sim.write(FakeSimulator::gaugeFile(panel), night.v1);
+    lockAircraftFile();
+
+    testing_support::runAsUnprivileged([&] {
+        UpgradeRun run(sim.root(), catalogue, view);
+        runToEnd(run);
+        return 0;
+    });
+    const std::string log = sim.log();
+    EXPECT_NE(log.find("ERROR: Error in copying the backup aircraft file"), std::string::npos);
+    EXPECT_NE(log.find("ERROR: The aircraft file could not be updated"), std::string::npos);
+    EXPECT_EQ(log.find("Fatal error for Night"), std::string::npos) << log;
+    EXPECT_NE(log.find(panel.displayName + " successfully upgraded in v2."), std::string::npos)
+        << log;
+    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(panel)), night.v2);
+}
+
+TEST_F(UpgradeRunTest, MissingAircraftFileBesideAnOldBackupFailsTheEntryAndIsNotCreated) {
+    const std::vector<UpgradeEntry> catalogue = {aircraft};
+    const std::string folder = FakeSimulator::folderOf(aircraft);
+    std::filesystem::rename(sim.path(folder + "/aircraft.cfg"),
+                            sim.path(folder + "/aircraft.upg1"));
+    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
+    UpgradeRun run(sim.root(), catalogue, view);
+
+    runToEnd(run);
+    const std::string cfgText = sim.root() + "\\" + aircraft.folder + "\\aircraft.cfg";
+    EXPECT_THAT(view.errors,
+                ElementsAre(std::make_pair("The aircraft file could not be updated: " + cfgText +
+                                               " (it is missing or cannot be read)",
+                                           std::string("ERROR"))));
+    const std::vector<std::string> tail(view.lines.end() - 5, view.lines.end());
+    EXPECT_THAT(tail, ElementsAre("Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd));
+    EXPECT_FALSE(sim.exists(folder + "/aircraft.cfg"));
+    EXPECT_EQ(sim.read(folder + "/aircraft.upg1"), kAircraftCfg);
 }
 
 TEST_F(UpgradeRunTest, RunWithoutAnInstallerFolderGoesOnAndOpensTheLogOnceItExists) {
