@@ -3,6 +3,7 @@
 // keeps every line but the four station lines.
 #include "configurator/app/installpaths.h"
 #include "configurator/load/loadmanager.h"
+#include "tests/support/textlines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -56,44 +57,23 @@ std::string readBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
-
 bool isStationLine(std::string_view line) {
-    const std::string_view text = trimmed(line);
+    const std::string_view text = testing_support::trimBlanks(line);
     if (text.empty() || text.front() == ';' || text.front() == '[')
         return false;
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
         return false;
-    std::string name(trimmed(text.substr(0, equals)));
+    std::string name(testing_support::trimBlanks(text.substr(0, equals)));
     for (char& c : name)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return name == "station_load.2" || name == "station_load.3" || name == "station_load.4" ||
            name == "station_load.5";
 }
 
-// Line texts (CR LF, LF or CR end a line) without the station lines.
-std::vector<std::string_view> otherLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = pos;
-        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        const std::string_view line = bytes.substr(pos, end - pos);
-        if (!isStationLine(line))
-            lines.push_back(line);
-        if (end < bytes.size())
-            end += (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
-        pos = end;
-    }
-    return lines;
+std::vector<std::string> otherLines(std::string_view bytes) {
+    return testing_support::lineTexts(bytes,
+                                      [](std::string_view line) { return !isStationLine(line); });
 }
 
 void checkModel(const CLoadManager& model) {
@@ -141,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string after = readBytes(primaryFile(row));
     if (otherLines(bytes) != otherLines(after)) {
         // The section may have been added at the end, after every other line.
-        std::vector<std::string_view> expected = otherLines(bytes);
+        std::vector<std::string> expected = otherLines(bytes);
         expected.emplace_back("[WEIGHT_AND_BALANCE]");
         if (expected != otherLines(after))
             fail("save changed a line other than the station lines");

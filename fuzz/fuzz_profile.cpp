@@ -2,6 +2,7 @@
 // crashes, a written value reads back, and no line but the written one changes.
 #include "common/profile/profile.h"
 #include "common/profile/profiledocument.h"
+#include "tests/support/textlines.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,14 +18,6 @@ namespace {
 // Input: file bytes, then "\n#OPS#\n", then operations, one per line:
 // "section|key|value" writes, "section|key" reads.
 constexpr std::string_view kSeparator = "\n#OPS#\n";
-
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
 
 [[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -87,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document.set(section, key, value);
         checkOnlyOneLineChanged(before, document.bytes());
         const auto found = document.find(section, key);
-        if (!found || *found != trimmed(value))
+        if (!found || *found != testing_support::trimBlanks(value))
             fail("a written value does not read back");
         batch.writeString(section, key, value);
     }

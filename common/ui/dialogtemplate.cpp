@@ -201,11 +201,11 @@ QWidget* TemplateDialog::control(int id) const {
 }
 
 void TemplateDialog::placeCustom(int id, QWidget* widget) {
-    const Control* spec = row(id);
-    if (!spec || !widget)
+    const Control* entry = row(id);
+    if (!entry || !widget)
         return;
     widget->setParent(this);
-    widget->setGeometry(unitsToPixels(spec->x, spec->y, spec->w, spec->h));
+    widget->setGeometry(unitsToPixels(entry->x, entry->y, entry->w, entry->h));
     widget->setObjectName(QStringLiteral("id%1").arg(id));
     controls_.insert(id, widget);
     widget->show();

@@ -4,6 +4,7 @@
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/shortcutstore.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/textlines.h"
 
 #include <gtest/gtest.h>
 
@@ -25,22 +26,9 @@ bool isCommandLine(std::string_view line) {
            line.find('=') != std::string_view::npos;
 }
 
-// The line texts of `bytes` (CR LF, LF and CR end a line) but the command lines.
 std::vector<std::string> otherLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        const std::string_view line = bytes.substr(pos, end - pos);
-        if (!isCommandLine(line))
-            lines.emplace_back(line);
-        if (end < bytes.size())
-            end += bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        pos = end;
-    }
-    return lines;
+    return testing_support::lineTexts(bytes,
+                                      [](std::string_view line) { return !isCommandLine(line); });
 }
 
 struct Shortcut {

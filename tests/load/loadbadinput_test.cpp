@@ -5,6 +5,7 @@
 #include "configurator/app/sessionstate.h"
 #include "configurator/load/loadmanager.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/textlines.h"
 
 #include <gtest/gtest.h>
 
@@ -23,37 +24,16 @@ using testing_support::TempDir;
 using testing_support::writeFile;
 using namespace std::string_literals;
 
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
-
 bool isStationLine(std::string_view line) {
-    std::string text(trimmed(line));
+    std::string text(testing_support::trimBlanks(line));
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text.starts_with("station_load.") && text.find('=') != std::string::npos;
 }
 
-// The line texts of `bytes` (CR LF, LF and CR end a line) but the station lines.
 std::vector<std::string> otherLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        const std::string_view line = bytes.substr(pos, end - pos);
-        if (!isStationLine(line))
-            lines.emplace_back(line);
-        if (end < bytes.size())
-            end += bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        pos = end;
-    }
-    return lines;
+    return testing_support::lineTexts(bytes,
+                                      [](std::string_view line) { return !isStationLine(line); });
 }
 
 // readFile() goes byte by byte: far too slow for 100 MB in a debug build.
