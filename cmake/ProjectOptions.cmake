@@ -29,12 +29,24 @@ function(volaro_library name)
 endfunction()
 
 # One GoogleTest executable per subsystem, each case registered with CTest.
+# Paths of the build machine as the tests see them: a cross-built Windows
+# test under Wine reaches them through drive Z:.
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(VOLARO_TEST_PATH_PREFIX "Z:")
+endif()
+
+# POSIX_SOURCES and WINDOWS_SOURCES hold the few tests that only make sense
+# on one kind of system.
 function(volaro_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE project_options GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
+  cmake_parse_arguments(ARG "" "" "SOURCES;POSIX_SOURCES;WINDOWS_SOURCES;LIBS" ${ARGN})
+  if(WIN32)
+    add_executable(${name} ${ARG_SOURCES} ${ARG_WINDOWS_SOURCES})
+  else()
+    add_executable(${name} ${ARG_SOURCES} ${ARG_POSIX_SOURCES})
+  endif()
+  target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE
-    VOLARO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+    VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,5 +1,7 @@
 #include "common/platform/display.h"
 
+#include <QByteArray>
+#include <QtGlobal>
 #include <cstdlib>
 
 namespace platform {
@@ -16,6 +18,12 @@ bool hasDisplay() {
 #else
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 #endif
+}
+
+// Fontconfig gives the offscreen platform the system's fonts.
+void useOffscreenRendering() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 } // namespace platform

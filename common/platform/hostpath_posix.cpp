@@ -2,6 +2,7 @@
 #include "common/platform/windows1252.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <cctype>
 #include <cstdlib>
 #include <dirent.h>
@@ -73,6 +74,10 @@ std::string driveFolder(char letter) {
 }
 
 } // namespace
+
+QString qtPath(const fs::path& path) {
+    return QFile::decodeName(path.c_str());
+}
 
 fs::path winePrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)

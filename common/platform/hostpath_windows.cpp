@@ -8,6 +8,10 @@ std::filesystem::path hostPath(std::string_view windowsPath) {
     return std::filesystem::path(fromWindows1252(windowsPath).toStdWString());
 }
 
+QString qtPath(const std::filesystem::path& path) {
+    return QString::fromStdWString(path.wstring());
+}
+
 std::filesystem::path winePrefix() {
     return {};
 }

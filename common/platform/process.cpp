@@ -1,4 +1,5 @@
 #include "common/platform/process.h"
+#include "common/platform/hostpath.h"
 
 #include <QProcess>
 
@@ -12,6 +13,7 @@ int runProgram(const std::filesystem::path& program, const QStringList& argument
     // a talkative program can never fill a pipe and stall.
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
+    detail::prepareLaunch(process);
     process.start();
     if (!process.waitForStarted(-1))
         return kNotStarted;
@@ -22,7 +24,7 @@ int runProgram(const std::filesystem::path& program, const QStringList& argument
 }
 
 QString pathArgument(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
+    return qtPath(path);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // Starting another program and waiting for its end.
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <filesystem>
@@ -28,6 +29,8 @@ QString pathArgument(const std::filesystem::path& path);
 namespace detail {
 // The exit code of a program that crashed, from the code QProcess reports.
 int crashExitCode(int reported);
+// How the host starts the program beyond what QProcess does by itself.
+void prepareLaunch(QProcess& process);
 } // namespace detail
 
 } // namespace platform

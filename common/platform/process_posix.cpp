@@ -7,4 +7,6 @@ int crashExitCode(int reported) {
     return 128 + reported;
 }
 
+void prepareLaunch(QProcess&) {}
+
 } // namespace platform::detail

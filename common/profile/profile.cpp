@@ -14,7 +14,7 @@ namespace profile {
 namespace {
 
 QString toQt(const std::filesystem::path& path) {
-    return QFile::decodeName(path.c_str());
+    return platform::qtPath(path);
 }
 
 std::string cut(std::string_view text, int capacity) {

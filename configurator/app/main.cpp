@@ -1,4 +1,5 @@
 // configurator: the main menu, or one of the commands that need no display.
+#include "common/platform/console.h"
 #include "common/platform/display.h"
 #include "configurator/app/commandline.h"
 #include "configurator/app/installpaths.h"
@@ -72,9 +73,8 @@ int runScreenshots(int& argc, char* argv[], const CommandLine& line, QTextStream
         err << "configurator: --screenshots needs one folder\n";
         return 2;
     }
-    // Pictures need no screen: render offscreen unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures need no screen.
+    platform::useOffscreenRendering();
     QApplication app(argc, argv);
     if (!QDir().mkpath(dir)) {
         err << "configurator: cannot create the folder " << dir << "\n";
@@ -92,6 +92,7 @@ int runScreenshots(int& argc, char* argv[], const CommandLine& line, QTextStream
 } // namespace
 
 int main(int argc, char* argv[]) {
+    platform::prepareStandardOutput();
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -417,10 +417,12 @@ TEST_F(LoadManagerTest, SaveReportsNothingWrittenWhenTheFilesVanished) {
 TEST_F(LoadManagerTest, SaveReportsAFileThatCannotBeReplaced) {
     writeFile(file(kA340_300), weightAndBalance({{"station_load.4", "1654"}}));
     const std::string before = readFile(file(kA340_300));
-    // Readable by everybody, the folder writable by its owner only.
+    // Readable by everybody, the file and its folder writable by nobody else
+    // (Windows knows only the file's read-only attribute).
     for (std::filesystem::path p = file(kA340_300).parent_path(); p != dir.path().parent_path();
          p = p.parent_path())
         std::filesystem::permissions(p, std::filesystem::perms(0755));
+    std::filesystem::permissions(file(kA340_300), std::filesystem::perms(0444));
     const int status = testing_support::runAsUnprivileged([] {
         auto model = createLoadManager(kA340_300);
         model->load();

@@ -2,7 +2,6 @@
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using testing_support::readFile;
 using testing_support::TempDir;
@@ -92,16 +91,6 @@ TEST(WriteString, ExistingFileFoundIgnoringCase) {
     ASSERT_TRUE(profile::writeString("Common", "A", "2", path));
     EXPECT_EQ(readFile(dir.path() / "Korvanta" / "Volaro" / "prefs.CFG"), "[Common]\nA=2\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "Korvanta" / "Volaro" / "Prefs.cfg"));
-}
-
-TEST(WriteString, KeepsPermissionsOfTheOldFile) {
-    TempDir dir;
-    writeFile(dir.path() / "p.cfg", "[W]\nk=1\n");
-    ::chmod(dir.file("p.cfg").c_str(), 0640);
-    ASSERT_TRUE(profile::writeString("W", "k", "2", dir.file("p.cfg")));
-    struct stat info;
-    ASSERT_EQ(::stat(dir.file("p.cfg").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 // Names or values that would break the file's lines are refused, and the

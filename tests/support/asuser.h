@@ -1,31 +1,13 @@
 #pragma once
-// Runs a check in a child process as an unprivileged user, so that file
-// permissions apply even when the tests run as root.
+// Runs a check where file permissions apply to it even when the tests run
+// with full rights: on POSIX in a child process as an unprivileged user; on
+// Windows, where a read-only file holds for everybody, in this process.
 
 #include <functional>
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace testing_support {
 
-// Returns the child's exit status, or -1 when it did not exit normally.
-inline int runAsUnprivileged(const std::function<int()>& body) {
-    const pid_t child = ::fork();
-    if (child < 0)
-        return -1;
-    if (child == 0) {
-        if (::geteuid() == 0) {
-            const uid_t nobody = 65534;
-            if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0 ||
-                ::setresuid(nobody, nobody, nobody) != 0)
-                ::_exit(125);
-        }
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+// The body's result, or -1 when it did not end normally.
+int runAsUnprivileged(const std::function<int()>& body);
 
 } // namespace testing_support

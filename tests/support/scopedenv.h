@@ -1,6 +1,8 @@
 #pragma once
 // Sets an environment variable for one test and puts the old value back.
 
+#include <QByteArray>
+#include <QtGlobal>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -14,15 +16,15 @@ public:
         if (const char* old = std::getenv(name))
             old_ = old;
         if (value)
-            ::setenv(name, value->c_str(), 1);
+            qputenv(name, QByteArray::fromStdString(*value));
         else
-            ::unsetenv(name);
+            qunsetenv(name);
     }
     ~ScopedEnv() {
         if (old_)
-            ::setenv(name_, old_->c_str(), 1);
+            qputenv(name_, QByteArray::fromStdString(*old_));
         else
-            ::unsetenv(name_);
+            qunsetenv(name_);
     }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdlib.h>
+#include <random>
 #include <string>
 
 namespace testing_support {
@@ -13,13 +13,27 @@ namespace testing_support {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "volaro-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        // create_directory is exclusive: a name another process took is skipped.
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const auto base = std::filesystem::temp_directory_path();
+        for (;;) {
+            path_ = base / ("volaro-" + std::to_string(random() % 1000000000));
+            if (std::filesystem::create_directory(path_))
+                break;
+        }
     }
     ~TempDir() {
+        // Read-only entries would stop the removal (on Windows even of a file).
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        const auto writable = [&](const std::filesystem::path& p) {
+            std::filesystem::permissions(p, std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ignored);
+        };
+        writable(path_);
+        for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
+            writable(it->path());
         std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;

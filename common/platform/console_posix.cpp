@@ -1,0 +1,7 @@
+#include "common/platform/console.h"
+
+namespace platform {
+
+void prepareStandardOutput() {}
+
+} // namespace platform
