@@ -1,14 +1,15 @@
 #pragma once
-// Where the simulator's folder ("EXE Path") comes from. On Windows the
-// registry; elsewhere, in order: --fs-root, the environment, the Wine
-// prefix's registry file.
+// Where the simulator's folder ("EXE Path") comes from, in order: --fs-root,
+// the environment, then the registry (on Windows) or the Wine prefix's
+// registry file (elsewhere). The user's choice for this run wins over what an
+// installer once stored.
 
 #include <optional>
 #include <string>
 
 namespace platform {
 
-// Environment variable that supplies the simulator folder on hosts without a registry.
+// Environment variable that supplies the simulator folder.
 inline constexpr const char* kFsRootEnv = "VOLARO_FS_ROOT";
 
 struct ExePathSource {
