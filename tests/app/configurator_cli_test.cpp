@@ -1,35 +1,12 @@
 // The configurator program as a user starts it.
+#include "tests/app/configuratorrun.h"
 #include "tests/support/tempdir.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
-ProgramRun configurator(const QStringList& arguments, const QProcessEnvironment& env) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(CONFIGURATOR_EXE), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-// As on a machine without a display.
-QProcessEnvironment noDisplay() {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    return env;
-}
 
 TEST(ConfiguratorProgram, ScreenshotsNeedNoDisplay) {
     testing_support::TempDir dir;
@@ -49,12 +26,6 @@ TEST(ConfiguratorProgram, ScreenshotsNeedNoDisplay) {
         EXPECT_TRUE(run.out.contains(QDir::toNativeSeparators(file))) << name;
         EXPECT_EQ(QImage(file).size(), size) << name;
     }
-}
-
-TEST(ConfiguratorProgram, MainMenuWithoutDisplayPointsToScreenshots) {
-    const ProgramRun run = configurator({}, noDisplay());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("--screenshots DIR"))) << run.err.toStdString();
 }
 
 TEST(ConfiguratorProgram, HelpListsEveryCommandAndOption) {

@@ -2,6 +2,7 @@
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using testing_support::readFile;
 using testing_support::TempDir;
@@ -90,7 +91,11 @@ TEST(WriteString, ExistingFileFoundIgnoringCase) {
     const std::string path = dir.path().string() + "\\korvanta\\VOLARO\\Prefs.cfg";
     ASSERT_TRUE(profile::writeString("Common", "A", "2", path));
     EXPECT_EQ(readFile(dir.path() / "Korvanta" / "Volaro" / "prefs.CFG"), "[Common]\nA=2\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "Korvanta" / "Volaro" / "Prefs.cfg"));
+    std::vector<std::string> names;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(dir.path() / "Korvanta" / "Volaro"))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"prefs.CFG"}); // the file's own spelling kept
 }
 
 // Names or values that would break the file's lines are refused, and the

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct RecordingView : UpgradeView {
     void beep() override { ++beeps; }
 };
 
+// The log is a text file: its lines end as the host's text files do.
+inline constexpr std::string_view kLogLineEnd = VOLARO_TEXT_LINE_END;
+
 class FakeSimulator {
 public:
     explicit FakeSimulator(const std::string& rootName = "FS9")
@@ -77,7 +81,8 @@ public:
 
     // The root as the upgrader receives it (no trailing separator).
     std::string root() const { return root_.string(); }
-    fs::path path(const std::string& relative) const { return root_ / relative; }
+    // With the host's own separators, as the programs it starts are given it.
+    fs::path path(const std::string& relative) const { return (root_ / relative).make_preferred(); }
 
     // An aircraft entry ("Aircraft/<folder>", gauge in "panel") or a panel entry.
     UpgradeEntry aircraftEntry(const std::string& name, const TestGauge& gauge,
@@ -134,9 +139,9 @@ public:
         std::vector<std::string> lines;
         const std::string text = log();
         for (std::size_t pos = 0; pos < text.size();) {
-            const std::size_t end = std::min(text.find('\n', pos), text.size());
+            const std::size_t end = std::min(text.find(kLogLineEnd, pos), text.size());
             lines.push_back(text.substr(pos, end - pos));
-            pos = end + 1;
+            pos = end + kLogLineEnd.size();
         }
         return lines;
     }
@@ -170,8 +175,10 @@ inline int runToEnd(UpgradeRun& run, int limit = 1000) {
 // The text the log holds for `lines`.
 inline std::string logText(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
+    for (const std::string& line : lines) {
+        for (const char c : line + '\n') // a line break inside a message too
+            text += c == '\n' ? std::string(kLogLineEnd) : std::string(1, c);
+    }
     return text;
 }
 

@@ -257,7 +257,7 @@ TEST_F(UpgradeRunTest, BaseThatIsNotTheRightOneFailsTheEntryAndTouchesNoFile) {
     std::vector<std::string> logged = shown;
     logged.insert(logged.begin() + 5, "ERROR: " + message);
     EXPECT_EQ(sim.log(), logText(logged));
-    EXPECT_NE(sim.log().find("\nPlease install Upgrade v1 first.\n"), std::string::npos);
+    EXPECT_NE(sim.log().find(logText({"", "Please install Upgrade v1 first."})), std::string::npos);
     EXPECT_EQ(sim.snapshot(), before);
     EXPECT_FALSE(run.success());
 }

@@ -48,7 +48,7 @@ void recordArguments(int argc, char** argv) {
     const char* record = std::getenv("VOLARO_TESTPATCH_ARGS");
     if (!record || !*record)
         return;
-    std::ofstream out(record, std::ios::app);
+    std::ofstream out(record, std::ios::app | std::ios::binary);
     for (int i = 1; i < argc; ++i)
         out << (i > 1 ? "\t" : "") << argv[i];
     out << "\n";
