@@ -28,7 +28,7 @@ run "$exe" --help >"$work/help.txt" || fail "--help failed: $(cat "$work/stderr"
 grep -q '^Usage: configurator' "$work/help.txt" || fail "--help printed: $(cat "$work/help.txt")"
 
 echo "-- fuel and payload, byte for byte as on Linux"
-"$root/scripts/make-demo-sim.sh" "$work/demo"
+"$root/scripts/make-demo-sim.sh" "$work/demo" >/dev/null
 fuel=(fuel --aircraft A330-300 --distance 3000 --altitude 35000 --zfw 170000 --json)
 run "$exe" "${fuel[@]}" >"$work/fuel-windows.json" || fail "fuel failed"
 "$linux" "${fuel[@]}" >"$work/fuel-linux.json"
@@ -51,7 +51,7 @@ echo "-- screenshots of every window"
 export QT_QPA_FONTDIR="$(volaro_z /usr/share/fonts/truetype/dejavu)"
 run "$exe" --screenshots 'C:\pictures' >/dev/null || fail "configurator --screenshots failed"
 run "$upgrader" --screenshots 'C:\pictures' >/dev/null || fail "upgrader --screenshots failed"
-"$linux" --fs-root "$work/demo" --screenshots "$work/pictures-linux" >/dev/null
+"$linux" --fs-root "$work/demo" --screenshots "$work/pictures-linux" >/dev/null 2>&1
 expected=$(( $(ls "$work/pictures-linux" | wc -l) + 2 ))
 count=$(find "$WINEPREFIX/drive_c/pictures" -name '*.png' -size +1k | wc -l)
 [ "$count" = "$expected" ] || fail "$count pictures, expected $expected"
@@ -60,6 +60,10 @@ unset QT_QPA_FONTDIR
 echo "-- real windows on the X display"
 pictures="${VOLARO_WINDOWS_PICTURES:-$work}"
 mkdir -p "$pictures"
+# A window manager draws the captions; windows go where they ask to be.
+printf 'RandomPlacement\nUsePPosition "on"\nNoGrabServer\n' >"$work/twmrc"
+twm -f "$work/twmrc" >/dev/null 2>&1 &
+twm_pid=$!
 window() { # window TITLE PICTURE COMMAND...
   local title="$1" picture="$2"; shift 2
   local start id
@@ -69,11 +73,12 @@ window() { # window TITLE PICTURE COMMAND...
     || fail "no window \"$title\""
   echo "   \"$title\" after $(( ($(date +%s%N) - start) / 1000000 )) ms"
   sleep 2 # let it paint
-  import -window root "$pictures/$picture"
+  import -frame -window "$id" "$pictures/$picture"
   /usr/lib/wine/wineserver -k 2>/dev/null || true
-  wait || true
+  wait "$!" || true
 }
 window "Volaro Config Volume 2" windows-main-menu.png "$exe"
 window "Volaro Upgrade v2 Installer" windows-upgrader.png "$upgrader" "$(volaro_z "$work/demo")"
+kill "$twm_pid" 2>/dev/null || true
 echo "   pictures in $pictures"
 echo "check-windows-zip: passed"

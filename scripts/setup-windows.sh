@@ -12,7 +12,7 @@ source "$root/scripts/windows-env.sh"
 
 packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 googletest
-  xvfb xauth xdotool imagemagick zip unzip
+  xvfb xauth xdotool imagemagick twm xfonts-base zip unzip
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -64,6 +64,8 @@ SRC
     $sudo apt-get update -qq
     dl="$volaro_win_cache/qtbase-download"
     rm -rf "$dl" "$src" && mkdir -p "$dl" "$src"
+    # apt downloads as its own user where it may write.
+    id _apt >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ] && chown _apt "$dl"
     (cd "$dl" && apt-get source -qq --download-only qt6-base >/dev/null)
     tarball=$(ls "$dl"/qt6-base_6.4.2*.orig.tar.xz)
     tar -xJf "$tarball" -C "$src" --strip-components=1

@@ -28,8 +28,9 @@ export WINEPREFIX="$work/prefix"
 volaro_wine_env
 export QT_QPA_PLATFORM=offscreen
 echo "== Wine prefix for the run"
-"$volaro_wine" wineboot --init >/dev/null 2>&1
+mkdir -p "$WINEPREFIX"
 /usr/lib/wine/wineserver -p # kept running: every test starts quickly
+"$volaro_wine" wineboot --init >/dev/null 2>&1
 
 echo "== build for Windows"
 scripts/build-windows.sh build-windows
