@@ -211,6 +211,11 @@ void CFuelPlanner::validate() {
     setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
     setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unitFactor_)));
     showTanks(false);
+    // The figures stay as computed; the user must not take them for a plan.
+    if (plan_.tooShortForAltitude) {
+        ui::showMessage(this, fuel::tooShortForAltitudeText(input_, plan_),
+                        QStringLiteral("WARNING"), ui::MessageIcon::Exclamation);
+    }
     if (fuel::exceedsCapacity(plan_.tanks)) {
         ui::showMessage(
             this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),

@@ -315,6 +315,31 @@ TEST_F(FuelPlannerTest, FuelBeyondTheTanksWarnsAfterShowingThePlan) {
     EXPECT_EQ(text(planner, P::kTrim), "4918 (100.0%)");
 }
 
+TEST_F(FuelPlannerTest, DistanceTooShortForTheAltitudeWarnsAfterShowingTheFigures) {
+    choose(kA340_600, 250000);
+    CFuelPlanner planner;
+    type(planner, P::kDistance, "50");
+    type(planner, P::kAltitude, "39000");
+    planner.sendCommand(P::kValidate);
+    EXPECT_EQ(text(planner, P::kTripFuel), "-274");
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const ui::Message& m = messages.messages()[0];
+    EXPECT_EQ(m.caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(m.icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(m.owner, &planner);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("The flying distance of 50 NM is too short\n"
+                                                 "for a cruising altitude of 39000 ft:\n"
+                                                 "the climb and the descent alone take about ")))
+        << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(QStringLiteral(" NM.\nThis fuel plan is not valid.")));
+
+    // A distance the climb and descent fit in plans without a word.
+    messages.clear();
+    type(planner, P::kDistance, "600");
+    planner.sendCommand(P::kValidate);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
 TEST_F(FuelPlannerTest, MenuRunsThePlannerModallyUntilClose) {
     choose(kA340_300);
     QTimer::singleShot(0, [] {
