@@ -3,10 +3,9 @@
 // owner, a text, a caption, an icon and an OK button. Tests install a
 // MessageRecorder so that no test ever blocks on a real box.
 
+#include <QMessageBox>
 #include <QString>
 #include <vector>
-
-class QWidget;
 
 namespace ui {
 
@@ -20,6 +19,22 @@ struct Message {
 };
 
 void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
+
+// The box showMessage shows. Qt wraps a line wider than half the screen; our
+// texts are laid out line by line, so a line stays whole as long as the
+// screen holds it.
+class MessageBox : public QMessageBox {
+    Q_OBJECT
+public:
+    MessageBox(MessageIcon icon, const QString& caption, const QString& text, QWidget* owner);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void keepLinesWhole();
+};
 
 // While one exists, messages are recorded instead of shown (innermost wins).
 class MessageRecorder {

@@ -19,8 +19,9 @@ char* argv[] = {arg0, nullptr};
 QApplication& app() {
     // Kept until the process ends: destroying it among the exit handlers
     // races Qt's own global objects.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+    return *qApp;
 }
 
 constexpr ui::Control kControls[] = {
