@@ -120,8 +120,9 @@ const QString kMissingTank = QStringLiteral("---");
 CFuelPlanner::CFuelPlanner(QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent)
     , aircraft_(fuel::aircraftPerformance(CurrentAircraft)) {
-    // Bitmap 138, the image of the main menu's fuel planner button.
-    setImage(kBanner, QPixmap::fromImage(art::menuButtonImage(art::MenuTool::FuelPlanner)));
+    // Bitmap 138, the image of the main menu's fuel planner button, naming
+    // the aircraft the plan is for.
+    setImage(kBanner, QPixmap::fromImage(art::fuelPlannerBanner(CurrentAircraft)));
     const QRect planView = control(kPlanView)->geometry();
     setImage(kPlanView, QPixmap::fromImage(art::fuelTankPlanView(planView.size())));
 

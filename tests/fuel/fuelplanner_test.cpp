@@ -4,6 +4,7 @@
 #include "configurator/fuel/fuelplannertool.h"
 #include "configurator/fuel/fuelscreenshots.h"
 #include "configurator/load/coloredit.h"
+#include "configurator/res/shellart.h"
 #include "tests/support/tempdir.h"
 
 #include <QApplication>
@@ -115,6 +116,19 @@ TEST_F(FuelPlannerTest, OpensWithDefaultsInKilograms) {
         EXPECT_TRUE(field->isReadOnly()) << c.id;
         EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << c.id;
     }
+}
+
+TEST_F(FuelPlannerTest, BannerNamesTheChosenAircraftAndTheCaptionStays) {
+    const auto banner = [](const CFuelPlanner& planner) {
+        return planner.control<QLabel>(P::kBanner)->pixmap().toImage();
+    };
+    choose(kA330_200);
+    CFuelPlanner a330;
+    choose(kA340_600);
+    CFuelPlanner a340;
+    EXPECT_EQ(banner(a330), QPixmap::fromImage(art::fuelPlannerBanner(kA330_200)).toImage());
+    EXPECT_NE(banner(a330), banner(a340));
+    EXPECT_EQ(a340.windowTitle(), QStringLiteral("Fuel Planner"));
 }
 
 TEST_F(FuelPlannerTest, StartsWithTheZeroFuelWeightTheLoadManagerConfirmed) {
