@@ -6,6 +6,7 @@
 #include "configurator/keys/keynames.h"
 #include "tests/support/tempdir.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -80,6 +81,24 @@ TEST_F(KeyDialogs, NoKeysSectionShowsDefaultsAndOkWritesAll182Keys) {
     EXPECT_EQ(profile::readInt("Keys", "Command.00-Key", -1, prefs), 20);
     EXPECT_EQ(profile::readInt("Keys", "Command.90-Key", -1, prefs), 0);
     EXPECT_EQ(profile::readInt("Common", "UnitSystem", -1, prefs), 1);
+}
+
+TEST_F(KeyDialogs, CommandListDropsBelowItsFieldAsHighAsItsTemplate) {
+    CKeyConfig config(table, prefs);
+    config.show();
+    QComboBox* commands = list(config);
+    commands->setCurrentIndex(40); // a menu-like popup would centre on this item
+    commands->showPopup();
+    QApplication::processEvents();
+    QWidget* popup = commands->view()->window();
+    ASSERT_TRUE(popup->isVisible());
+    const QRect field(commands->mapToGlobal(QPoint(0, 0)), commands->size());
+    const QRect dropped = popup->geometry();
+    const int templateHeight = config.unitsToPixels(7, 7, 205, 86).height();
+    EXPECT_GE(dropped.top(), field.bottom()) << "drops below the field";
+    EXPECT_LE(field.height() + dropped.height(), templateHeight + 4);
+    EXPECT_GE(field.height() + dropped.height(), templateHeight * 3 / 4);
+    commands->hidePopup();
 }
 
 TEST_F(KeyDialogs, FailedSaveIsReportedAndTheWindowStaysOpen) {

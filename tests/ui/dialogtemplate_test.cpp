@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -84,6 +87,72 @@ TEST(TemplateDialog, ClicksBecomeCommandsAndOkCancelEndWithTheirId) {
     QTimer::singleShot(0, &dialog, [&] { dialog.reject(); }); // Escape, close box
     EXPECT_EQ(dialog.exec(), 2);
     EXPECT_EQ(commands.back(), 2);
+}
+
+// Tab and Shift+Tab as the focused widget receives them.
+QWidget* tab(QWidget& window, bool backward = false) {
+    QKeyEvent press(QEvent::KeyPress, backward ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backward ? Qt::ShiftModifier : Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget(), &press);
+    return window.focusWidget();
+}
+
+TEST(TemplateDialog, TabEntersEachRadioGroupAtItsCheckedButton) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    dialog.show();
+    dialog.setChecked(12, true);
+    dialog.control<QRadioButton>(14)->click();
+    dialog.control(2)->setFocus();
+    EXPECT_EQ(tab(dialog), dialog.control(12)); // wraps round to the first group
+    EXPECT_EQ(tab(dialog), dialog.control(14));
+    EXPECT_EQ(tab(dialog), dialog.control(15));
+    EXPECT_EQ(tab(dialog, true), dialog.control(14));
+    EXPECT_EQ(tab(dialog, true), dialog.control(12));
+
+    // Checked from the program while the focus is elsewhere: the stop follows.
+    dialog.setChecked(13, true);
+    dialog.control(15)->setFocus();
+    EXPECT_EQ(tab(dialog, true), dialog.control(13));
+}
+
+TEST(TemplateDialog, TabEntersAGroupWithoutCheckAtItsFirstEnabledButton) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    dialog.show();
+    dialog.control(13)->setEnabled(false);
+    dialog.setChecked(13, true); // checked but disabled
+    dialog.control(12)->setFocus();
+    EXPECT_EQ(tab(dialog), dialog.control(14));
+}
+
+QWidget* arrow(QWidget& window, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget(), &press);
+    return window.focusWidget();
+}
+
+TEST(TemplateDialog, ArrowKeysMoveRoundTheRadioGroupAndChoose) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    std::vector<int> commands;
+    QObject::connect(&dialog, &ui::TemplateDialog::command,
+                     [&](int id) { commands.push_back(id); });
+    dialog.show();
+    dialog.control(11)->setFocus(); // none of its group checked yet
+    EXPECT_EQ(arrow(dialog, Qt::Key_Down), dialog.control(12));
+    EXPECT_TRUE(dialog.isChecked(12));
+    EXPECT_EQ(arrow(dialog, Qt::Key_Right), dialog.control(11)) << "round at the end";
+    EXPECT_TRUE(dialog.isChecked(11));
+    EXPECT_FALSE(dialog.isChecked(12));
+    EXPECT_EQ(arrow(dialog, Qt::Key_Up), dialog.control(12)) << "round at the start";
+    EXPECT_EQ(arrow(dialog, Qt::Key_Left), dialog.control(11));
+    EXPECT_EQ(commands, (std::vector<int>{12, 11, 12, 11}));
+    EXPECT_FALSE(dialog.isChecked(13) || dialog.isChecked(14)) << "the other group is untouched";
+
+    dialog.control(14)->setEnabled(false);
+    dialog.control(13)->setFocus();
+    EXPECT_EQ(arrow(dialog, Qt::Key_Down), dialog.control(13)) << "a disabled button is skipped";
 }
 
 } // namespace
