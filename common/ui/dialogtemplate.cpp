@@ -119,9 +119,12 @@ void TemplateDialog::fitToScreen(const QScreen* screen) {
 
 void TemplateDialog::showEvent(QShowEvent* event) {
     // The screen the window opens on may not be the one guessed at creation.
-    if (const QWindow* handle = windowHandle())
-        fitToScreen(handle->screen());
-    QDialog::showEvent(event);
+    const QWindow* handle = windowHandle();
+    const QScreen* screen = handle ? handle->screen() : nullptr;
+    fitToScreen(screen);
+    QDialog::showEvent(event); // places the window over its owner
+    if (fitsScreen_ && screen && !event->spontaneous())
+        fit_->keepInside(screen->availableGeometry());
 }
 
 bool TemplateDialog::isScrolling() const {

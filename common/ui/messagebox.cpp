@@ -1,8 +1,6 @@
 #include "common/ui/messagebox.h"
 
-#include <QLabel>
-#include <QLayout>
-#include <QScreen>
+#include <QMessageBox>
 
 namespace ui {
 namespace {
@@ -41,34 +39,10 @@ void showMessage(QWidget* owner, const QString& text, const QString& caption, Me
 
 MessageBox::MessageBox(MessageIcon icon, const QString& caption, const QString& text,
                        QWidget* owner)
-    : QMessageBox(toQt(icon), caption, text, QMessageBox::Ok, owner) {
-    setTextFormat(Qt::PlainText); // the blanks of an indented line are kept
-}
-
-void MessageBox::showEvent(QShowEvent* event) {
-    QMessageBox::showEvent(event); // sizes the box, wrapping long lines
-    keepLinesWhole();
-}
-
-void MessageBox::changeEvent(QEvent* event) {
-    QMessageBox::changeEvent(event); // a new font or style sizes it again
-    if (isVisible())
-        keepLinesWhole();
-}
-
-void MessageBox::keepLinesWhole() {
-    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (!label || !label->wordWrap() || !layout())
-        return;
-    label->setWordWrap(false);
-    layout()->activate();
-    const QSize whole = layout()->totalMinimumSize();
-    const QScreen* shownOn = screen();
-    if (shownOn && whole.width() > shownOn->availableGeometry().width()) {
-        label->setWordWrap(true); // wider than the screen: wrapped is better than cut
-        return;
-    }
-    setFixedSize(whole);
+    : QMessageBox(toQt(icon), caption, QString(text).replace(u' ', QChar::Nbsp), QMessageBox::Ok,
+                  owner) {
+    // Plain text keeps the blanks that indent a line.
+    setTextFormat(Qt::PlainText);
 }
 
 } // namespace ui

@@ -21,19 +21,12 @@ struct Message {
 void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
 
 // The box showMessage shows. Qt wraps a line wider than half the screen; our
-// texts are laid out line by line, so a line stays whole as long as the
-// screen holds it.
+// texts are laid out line by line, so a line is kept whole (its blanks shown
+// as non-breaking ones) unless it is wider than the screen itself.
 class MessageBox : public QMessageBox {
     Q_OBJECT
 public:
     MessageBox(MessageIcon icon, const QString& caption, const QString& text, QWidget* owner);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    void keepLinesWhole();
 };
 
 // While one exists, messages are recorded instead of shown (innermost wins).

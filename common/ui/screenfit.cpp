@@ -87,6 +87,16 @@ void ScreenFit::fitTo(const QRect& available) {
     sizeForScrolling(available);
 }
 
+void ScreenFit::keepInside(const QRect& available) {
+    const QRect room = available.marginsRemoved(kWindowFrameAllowance);
+    const QRect client = window_.geometry();
+    if (room.contains(client) || client.width() > room.width() || client.height() > room.height())
+        return;
+    const int x = std::clamp(client.x(), room.left(), room.right() + 1 - client.width());
+    const int y = std::clamp(client.y(), room.top(), room.bottom() + 1 - client.height());
+    window_.setGeometry(QRect(QPoint(x, y), client.size()));
+}
+
 void ScreenFit::keepFixedSize() {
     stopScrolling();
 }

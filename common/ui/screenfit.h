@@ -37,6 +37,10 @@ public:
     void fitTo(const QRect& available);
     // Back to the fixed size whatever the screen (a picture of the whole window).
     void keepFixedSize();
+    // Moves the window, if needed, so that it and the frame around it lie in
+    // `available`. Before a window is first shown its frame is not known, and
+    // a window placed at the top of the screen would have its title bar above it.
+    void keepInside(const QRect& available);
 
     bool isScrolling() const { return scroll_ != nullptr; }
     QScrollArea* scrollArea() const { return scroll_; }

@@ -225,10 +225,10 @@ void drawTitle(QPainter& painter, const QString& title, const QString& subtitle,
     painter.drawText(at, title);
     const double ruleY = at.y() + titlePixels * 0.30;
     painter.fillRect(QRectF(at.x() + 1, ruleY, titlePixels * 1.5, 3), kAccent);
-    double subtitleX = at.x() + 1;
+    const double subtitleX = at.x() + 1;
     if (!tag.isEmpty()) {
-        // An amber label on the subtitle line, before the subtitle.
-        const QFont tagFont = titleFont(std::max(10, titlePixels * 2 / 5) + 1);
+        // An amber label on the subtitle line.
+        const QFont tagFont = titleFont(std::max(10, titlePixels * 2 / 5) + 2);
         const QFontMetricsF metrics(tagFont);
         const QRectF chip(subtitleX, ruleY + 5, metrics.horizontalAdvance(tag) + 10,
                           metrics.height() + 1);
@@ -238,9 +238,10 @@ void drawTitle(QPainter& painter, const QString& title, const QString& subtitle,
         painter.setFont(tagFont);
         painter.setPen(kNight);
         painter.drawText(chip, Qt::AlignCenter, tag);
-        subtitleX = chip.right() + 7;
     }
-    if (!subtitle.isEmpty()) {
+    // A tagged title is the window's own banner: the tag replaces the
+    // subtitle, which would run into the picture.
+    if (!subtitle.isEmpty() && tag.isEmpty()) {
         QFont small = titleFont(std::max(10, titlePixels * 2 / 5));
         small.setBold(false);
         painter.setFont(small);

@@ -32,8 +32,7 @@ TEST(MessageBox, KeepsEveryLineOfTheTextWhole) {
         QApplication::processEvents();
         const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->text(), text);
-        EXPECT_FALSE(label->wordWrap());
+        EXPECT_EQ(QString(label->text()).replace(QChar::Nbsp, u' '), text);
         const QFontMetrics metrics(label->font());
         const QStringList lines = text.split(QLatin1Char('\n'));
         EXPECT_LT(label->height(), (lines.size() + 1) * metrics.lineSpacing())
@@ -50,7 +49,8 @@ TEST(MessageBox, WrapsOnlyALineWiderThanTheScreen) {
     ui::MessageBox box(ui::MessageIcon::Error, QStringLiteral("ERROR"), wide, nullptr);
     box.show();
     QApplication::processEvents();
-    EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->wordWrap());
+    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    EXPECT_GT(label->height(), 2 * QFontMetrics(label->font()).lineSpacing());
     EXPECT_LE(box.width(), box.screen()->availableGeometry().width());
 }
 
