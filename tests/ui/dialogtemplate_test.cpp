@@ -1,5 +1,6 @@
 #include "common/ui/dialogtemplate.h"
 #include "common/ui/dialogunits.h"
+#include "common/ui/screenfit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -153,6 +154,32 @@ TEST(TemplateDialog, ArrowKeysMoveRoundTheRadioGroupAndChoose) {
     dialog.control(14)->setEnabled(false);
     dialog.control(13)->setFocus();
     EXPECT_EQ(arrow(dialog, Qt::Key_Down), dialog.control(13)) << "a disabled button is skipped";
+}
+
+// Before a window is first shown its frame is unknown: placed at the top
+// edge, its title bar would lie above the screen.
+TEST(ScreenFit, KeepsTheWindowAndItsFrameInsideTheArea) {
+    app();
+    QDialog window;
+    auto* content = new QWidget(&window);
+    content->setFixedSize(300, 200);
+    ui::ScreenFit fit(window, *content, {}, 200);
+    const QRect area(0, 0, 800, 600);
+    fit.fitTo(area);
+    EXPECT_FALSE(fit.isScrolling());
+
+    const struct {
+        QPoint at, expected;
+    } cases[] = {
+        {{250, 0}, {250, ui::kWindowFrameAllowance.top()}},
+        {{790, 300}, {800 - ui::kWindowFrameAllowance.right() - 300, 300}},
+        {{100, 100}, {100, 100}}, // inside: left where it is
+    };
+    for (const auto& c : cases) {
+        window.setGeometry(QRect(c.at, window.size()));
+        fit.keepInside(area);
+        EXPECT_EQ(window.geometry().topLeft(), c.expected) << c.at.x() << "," << c.at.y();
+    }
 }
 
 } // namespace
