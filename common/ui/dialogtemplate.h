@@ -9,14 +9,17 @@
 //       {1, ui::Kind::DefaultButton, "Ok", 322, 272, 50, 14},
 //   };
 //   constexpr ui::DialogTemplate kTemplate{"Configuration", 439, 293, kControls};
-//   ui::TemplateDialog dialog(kTemplate, parent);   // fixed size, controls placed
+//   ui::TemplateDialog dialog(kTemplate, parent);   // template size, controls placed
 //   dialog.control<QSlider>(1025)->setRange(0, 600);
 //
 // Every click of a button, radio button or check box reaches onCommand(id)
 // and the command() signal, as the template's owner expects. The Escape key
-// and the close box send command 2. The arrow keys move through a radio
-// group and choose the button they reach, as in a Windows dialog. By default command 1 ends the
-// dialog with result 1 and command 2 with result 2; override onCommand() to change that.
+// and the close box send command 2. By default command 1 ends the dialog
+// with result 1 and command 2 with result 2; override onCommand() to change
+// that. As in a Windows dialog, a radio group is one tab stop, entered at its
+// checked button, and the arrow keys move through it and choose the button
+// they reach. The controls lie on one content widget of the template's size,
+// which scrolls when the screen is too small (screenfit.h).
 
 #include <QDialog>
 #include <QHash>
