@@ -2,6 +2,7 @@
 
 #include "common/platform/windows1252.h"
 #include "common/ui/dialogunits.h"
+#include "common/ui/screenfit.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QWindow>
 
 namespace ui {
 namespace {
@@ -71,8 +74,70 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(kDialogFontPixels * scale_ + 0.5));
     setFont(font);
-    setFixedSize(dialogSize(template_.width, template_.height, scale_));
+    content_ = new QWidget(this);
+    content_->setFixedSize(dialogSize(template_.width, template_.height, scale_));
+    setFixedSize(content_->size());
     build();
+    fit_ = makeScreenFit();
+    const QWidget* owner = parentWidget();
+    fitToScreen(owner ? owner->screen() : QGuiApplication::primaryScreen());
+}
+
+TemplateDialog::~TemplateDialog() = default;
+
+// The bottom row of push buttons stays in view while the rest scrolls.
+std::unique_ptr<ScreenFit> TemplateDialog::makeScreenFit() {
+    const auto isPushButton = [](const Control& row) {
+        return row.kind == Kind::PushButton || row.kind == Kind::DefaultButton;
+    };
+    const Control* lowest = nullptr;
+    for (const Control& row : template_.controls) {
+        if (isPushButton(row) && (!lowest || row.y > lowest->y))
+            lowest = &row;
+    }
+    QList<QWidget*> buttons;
+    int top = template_.height;
+    if (lowest) {
+        for (const Control& row : template_.controls) {
+            const bool sameRow = row.y < lowest->y + lowest->h && lowest->y < row.y + row.h;
+            if (!isPushButton(row) || !sameRow || row.id == kNoId)
+                continue;
+            buttons.push_back(control(row.id));
+            top = std::min(top, row.y);
+        }
+    }
+    constexpr int kStripMargin = 5; // dialog units above the buttons
+    const int stripTop = unitsToPixels(0, std::max(0, top - kStripMargin), 0, 0).y();
+    return std::make_unique<ScreenFit>(*this, *content_, buttons, stripTop);
+}
+
+void TemplateDialog::fitToScreen(const QScreen* screen) {
+    if (!fitsScreen_ || !screen)
+        return;
+    fit_->fitTo(screen->availableGeometry());
+}
+
+void TemplateDialog::showEvent(QShowEvent* event) {
+    // The screen the window opens on may not be the one guessed at creation.
+    const QWindow* handle = windowHandle();
+    const QScreen* screen = handle ? handle->screen() : nullptr;
+    fitToScreen(screen);
+    QDialog::showEvent(event); // places the window over its owner
+    if (fitsScreen_ && screen && !event->spontaneous())
+        fit_->keepInside(screen->availableGeometry());
+}
+
+bool TemplateDialog::isScrolling() const {
+    return fit_->isScrolling();
+}
+
+QScrollArea* TemplateDialog::scrollArea() const {
+    return fit_->scrollArea();
+}
+
+void TemplateDialog::keepTemplateSize() {
+    fitsScreen_ = false;
+    fit_->keepFixedSize();
 }
 
 QRect TemplateDialog::unitsToPixels(int x, int y, int w, int h) const {
@@ -88,7 +153,7 @@ void TemplateDialog::build() {
         case Kind::PushButton:
         case Kind::DefaultButton:
         case Kind::BitmapButton: {
-            auto* button = new QPushButton(text, this);
+            auto* button = new QPushButton(text, content_);
             // Enter presses the focused button, else the default one.
             button->setAutoDefault(true);
             if (row.kind == Kind::DefaultButton)
@@ -100,9 +165,9 @@ void TemplateDialog::build() {
         case Kind::RadioPushButton: {
             QAbstractButton* button = nullptr;
             if (row.kind == Kind::RadioButton) {
-                button = new QRadioButton(text, this);
+                button = new QRadioButton(text, content_);
             } else {
-                auto* push = new QPushButton(text, this);
+                auto* push = new QPushButton(text, content_);
                 push->setAutoDefault(false);
                 button = push;
             }
@@ -110,16 +175,20 @@ void TemplateDialog::build() {
             if (!radioGroup || (row.style & GroupStart)) {
                 radioGroup = new QButtonGroup(this);
                 radioGroup->setExclusive(true);
+                QButtonGroup* group = radioGroup;
+                connect(group, &QButtonGroup::buttonToggled, this,
+                        [this, group] { updateTabStop(group); });
             }
             radioGroup->addButton(button);
+            button->installEventFilter(this); // the arrow keys
             widget = button;
             break;
         }
         case Kind::CheckBox:
-            widget = new QCheckBox(text, this);
+            widget = new QCheckBox(text, content_);
             break;
         case Kind::GroupBox: {
-            auto* box = new QGroupBox(staticText(row.text), this);
+            auto* box = new QGroupBox(staticText(row.text), content_);
             // Caption on the frame line, as the template's coordinates assume.
             box->setStyleSheet(QStringLiteral(
                 "QGroupBox { border: 1px solid palette(mid); border-radius: 3px;"
@@ -131,7 +200,7 @@ void TemplateDialog::build() {
         case Kind::Text:
         case Kind::Bitmap: {
             auto* label =
-                new QLabel(row.kind == Kind::Text ? staticText(row.text) : QString(), this);
+                new QLabel(row.kind == Kind::Text ? staticText(row.text) : QString(), content_);
             label->setAlignment(row.kind == Kind::Bitmap ? Qt::AlignLeft | Qt::AlignTop
                                                          : textAlignment(row.style));
             if (row.style & Border)
@@ -140,10 +209,10 @@ void TemplateDialog::build() {
             break;
         }
         case Kind::Trackbar:
-            widget = new QSlider(Qt::Horizontal, this);
+            widget = new QSlider(Qt::Horizontal, content_);
             break;
         case Kind::Edit: {
-            auto* edit = new QLineEdit(text, this);
+            auto* edit = new QLineEdit(text, content_);
             edit->setAlignment(row.style & (Centered | Right) ? textAlignment(row.style)
                                                               : Qt::AlignLeft | Qt::AlignVCenter);
             edit->setReadOnly(row.style & ReadOnly);
@@ -151,13 +220,18 @@ void TemplateDialog::build() {
             break;
         }
         case Kind::ListBox:
-            widget = new QListWidget(this);
+            widget = new QListWidget(content_);
             break;
-        case Kind::DropDownList:
-            widget = new QComboBox(this);
+        case Kind::DropDownList: {
+            auto* list = new QComboBox(content_);
+            // A list that drops below the field, as many rows high as the
+            // owner allows, instead of a menu that may cover the screen.
+            list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+            widget = list;
             break;
+        }
         case Kind::ProgressBar: {
-            auto* bar = new QProgressBar(this);
+            auto* bar = new QProgressBar(content_);
             bar->setTextVisible(false);
             widget = bar;
             break;
@@ -186,6 +260,32 @@ void TemplateDialog::build() {
             }
         }
     }
+    for (QButtonGroup* group : findChildren<QButtonGroup*>(Qt::FindDirectChildrenOnly))
+        updateTabStop(group);
+}
+
+// As in a Windows dialog, a radio group is one tab stop, and Tab lands on
+// its checked button (the first one while none is checked). Qt moves the stop
+// to whichever button takes the focus; this keeps it on the checked one too.
+void TemplateDialog::updateTabStop(QButtonGroup* group) {
+    const QList<QAbstractButton*> buttons = group->buttons();
+    if (buttons.isEmpty())
+        return;
+    QAbstractButton* checked = group->checkedButton();
+    QAbstractButton* stop = nullptr;
+    if (checked && checked->isEnabled())
+        stop = checked;
+    for (QAbstractButton* button : buttons) {
+        if (!stop && button->isEnabled())
+            stop = button;
+    }
+    if (!stop)
+        stop = checked ? checked : buttons.first();
+    for (QAbstractButton* button : buttons) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                              : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 const Control* TemplateDialog::row(int id) const {
@@ -204,7 +304,7 @@ void TemplateDialog::placeCustom(int id, QWidget* widget) {
     const Control* entry = row(id);
     if (!entry || !widget)
         return;
-    widget->setParent(this);
+    widget->setParent(content_);
     widget->setGeometry(unitsToPixels(entry->x, entry->y, entry->w, entry->h));
     widget->setObjectName(QStringLiteral("id%1").arg(id));
     controls_.insert(id, widget);
@@ -240,6 +340,38 @@ void TemplateDialog::setChecked(int id, bool checked) {
     group->setExclusive(false);
     button->setChecked(false);
     group->setExclusive(true);
+}
+
+// Qt's arrow keys only move the focus frame unless the focused button is
+// already checked, and pick the nearest button on screen. A dialog's arrows
+// go to the next or previous enabled button of the group, in template order
+// and round at its ends, and click it.
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    int step = 0;
+    if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)
+        step = 1;
+    else if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left)
+        step = -1;
+    if (!button || !button->group() || step == 0 || modifiers != Qt::NoModifier)
+        return QDialog::eventFilter(watched, event);
+
+    const QList<QAbstractButton*> buttons = button->group()->buttons();
+    const qsizetype count = buttons.size();
+    const qsizetype from = buttons.indexOf(button);
+    for (qsizetype i = 1; i < count; ++i) {
+        QAbstractButton* next = buttons[(from + step * i + count * i) % count];
+        if (!next->isEnabled() || next->isHidden())
+            continue;
+        next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        next->click();
+        break;
+    }
+    return true;
 }
 
 void TemplateDialog::onCommand(int id) {

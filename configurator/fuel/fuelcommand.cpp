@@ -111,6 +111,8 @@ void printText(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlanIn
         tankOrMissing(tanks.Outer) + (tanks.Outer.present ? QStringLiteral(" each") : QString()));
     row("CENTER", tankOrMissing(tanks.Center));
     row("TRIM", tankOrMissing(tanks.Trim));
+    if (plan.tooShortForAltitude)
+        out << "\n" << fuel::tooShortForAltitudeText(input, plan).replace(u'\n', u' ') << "\n";
     if (fuel::exceedsCapacity(tanks)) {
         out << "\nWarning.\nThis fuel quantity may be too low for this trip.\n"
             << "(" << tanks.remainder << " kg do not fit in the tanks)\n";
@@ -134,6 +136,7 @@ void printJson(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlan& 
         << ",\"trip_fuel\":" << plan.tripFuel << ",\"route_reserve\":" << plan.routeReserve
         << ",\"block_fuel\":" << plan.blockFuel << ",\"remainder\":" << tanks.remainder
         << ",\"capacity_warning\":" << (fuel::exceedsCapacity(tanks) ? "true" : "false")
+        << ",\"too_short_for_altitude\":" << (plan.tooShortForAltitude ? "true" : "false")
         << ",\"inner\":" << jsonTank(tanks.Inner) << ",\"outer\":" << jsonTank(tanks.Outer)
         << ",\"center\":" << jsonTank(tanks.Center) << ",\"trim\":" << jsonTank(tanks.Trim)
         << "}\n";

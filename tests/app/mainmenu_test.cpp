@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -236,6 +237,44 @@ TEST_F(MainMenu, RealSelectorLoopsUntilAChoiceAndDoesNotCloseOnTheChoice) {
     EXPECT_TRUE(stillOpenAfterChoice);
     EXPECT_EQ(log_.created, std::vector<int>{kA340_600});
     EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+// The real selector by keyboard: Down chooses the next aircraft, and Return
+// then ends the selector with that choice.
+TEST_F(MainMenu, RealSelectorArrowKeysChooseAndReturnGoesOn) {
+    MenuTools tools = fakeTools({});
+    tools.selectAircraft = standardTools().selectAircraft;
+    int openings = 0;
+    const auto key = [](QWidget* widget, Qt::Key pressed) {
+        QKeyEvent press(QEvent::KeyPress, pressed, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    };
+    int waits = 0;
+    std::function<void()> answer = [&] {
+        auto* selector = qobject_cast<AircraftSelector*>(QApplication::activeModalWidget());
+        // The focus arrives with the window's activation.
+        if (!selector || (!selector->focusWidget() && ++waits < 200)) {
+            QTimer::singleShot(5, answer);
+            return;
+        }
+        ++openings;
+        EXPECT_EQ(selector->focusWidget(), selector->control(1008));
+        key(selector->focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(selector->focusWidget(), selector->control(1009));
+        EXPECT_TRUE(selector->isChecked(1009));
+        EXPECT_EQ(CurrentAircraft, kA330_300);
+        EXPECT_TRUE(selector->isVisible());
+        key(selector->focusWidget(), Qt::Key_Return);
+        if (selector->isVisible()) {
+            ADD_FAILURE() << "Return left the selector open";
+            selector->reject();
+        }
+    };
+    QTimer::singleShot(0, answer);
+    CMainMenuDlg menu(tools);
+    menu.sendCommand(CMainMenuDlg::kFuelPlanner);
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(log_.created, std::vector<int>{kA330_300});
 }
 
 // The real configuration window through the menu: Ok writes and the note follows.

@@ -3,6 +3,9 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 struct CommandRun {
@@ -28,7 +31,7 @@ TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
     EXPECT_EQ(r.out.toStdString(),
               std::string("{\"aircraft\":\"A330-200\",\"trip_fuel\":45996,"
                           "\"route_reserve\":2299,\"block_fuel\":49495,\"remainder\":1,"
-                          "\"capacity_warning\":false,"
+                          "\"capacity_warning\":false,\"too_short_for_altitude\":false,"
                           "\"inner\":{\"kg\":24747,\"fraction\":0.732507},"
                           "\"outer\":{\"kg\":0,\"fraction\":0},"
                           "\"center\":{\"kg\":0,\"fraction\":0},"
@@ -48,6 +51,24 @@ TEST(FuelCommand, MissingTankIsNullAndExcessWarns) {
     EXPECT_TRUE(text.out.contains(QStringLiteral("CENTER          ---\n")));
     EXPECT_TRUE(text.out.contains(
         QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip.\n")));
+}
+
+TEST(FuelCommand, DistanceTooShortForTheAltitudeIsFlaggedAndSaidInOneLine) {
+    const char* const shortHop = "--aircraft A340-600 --distance 50 --altitude 39000 --zfw 250000";
+    const CommandRun json = run((std::string(shortHop) + " --json").c_str());
+    EXPECT_EQ(json.status, 0);
+    EXPECT_TRUE(json.out.contains(QStringLiteral("\"trip_fuel\":-274,")));
+    EXPECT_TRUE(json.out.contains(QStringLiteral("\"too_short_for_altitude\":true,")));
+
+    const CommandRun text = run(shortHop);
+    EXPECT_EQ(text.status, 0);
+    const QStringList lines = text.out.split(QLatin1Char('\n'));
+    const auto warning = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+        return line.startsWith(QStringLiteral("The flying distance of 50 NM is too short for a "
+                                              "cruising altitude of 39000 ft: the climb"));
+    });
+    ASSERT_NE(warning, lines.end()) << text.out.toStdString();
+    EXPECT_TRUE(warning->endsWith(QStringLiteral("This fuel plan is not valid.")));
 }
 
 TEST(FuelCommand, TextShowsThePlanAsThePlannerDoes) {

@@ -128,6 +128,50 @@ TEST(TripFuel, ShortDistanceGivesNegativeCruiseFuelWithoutError) {
     EXPECT_LT(static_cast<float>(trip), climbAndDescent - 1000);
 }
 
+struct ShortHopCase {
+    const char* name;
+    std::int32_t code, distance, altitude, zeroFuelWeight;
+    bool tooShort;
+};
+
+void PrintTo(const ShortHopCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TooShortForAltitude : public testing::TestWithParam<ShortHopCase> {};
+
+// The figures are never changed; the flag only says whether the distance
+// leaves any cruise after the climb and the descent of the final pass.
+TEST_P(TooShortForAltitude, FlagsADistanceBelowClimbPlusDescent) {
+    const ShortHopCase& c = GetParam();
+    const fuel::FuelPlanInput input{c.distance, c.altitude, 50, c.zeroFuelWeight, 200, 5, 1000};
+    const fuel::FuelPlan plan = fuel::PlanFuel(aircraft(c.code), input);
+    EXPECT_EQ(plan.tooShortForAltitude, c.tooShort);
+    EXPECT_EQ(plan.tooShortForAltitude, static_cast<float>(c.distance) < plan.climbDescentDistance);
+    EXPECT_EQ(plan.tripFuel,
+              fuel::FlightTripFuel(aircraft(c.code), c.distance, c.altitude, 50, c.zeroFuelWeight));
+}
+
+const ShortHopCase kShortHops[] = {
+    {"A340_600ShortHopAtFL390", kA340_600, 50, 39000, 250000, true},
+    {"A330WorkedExample", kA330_200, 3000, 35000, 170000, false},
+    {"A330HundredMilesAtFL350", kA330_200, 100, 35000, 170000, true},
+    {"A330HundredMilesAtFL100", kA330_200, 100, 10000, 170000, false},
+    {"A340_300JustLongEnoughAtFL390", kA340_300, 260, 39000, 180000, false},
+    {"A340_300JustTooShortAtFL390", kA340_300, 200, 39000, 180000, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TooShortForAltitude, testing::ValuesIn(kShortHops),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TooShortForAltitude, TheShortHopKeepsItsNegativeTripFuel) {
+    const fuel::FuelPlan plan =
+        fuel::PlanFuel(aircraft(kA340_600), {50, 39000, 50, 250000, 200, 5, 1000});
+    EXPECT_EQ(plan.tripFuel, -274);
+    EXPECT_LT(plan.blockFuel, 200 + 1000);
+    EXPECT_TRUE(plan.tooShortForAltitude);
+}
+
 TEST(RouteReserve, TruncatesTheExtendedProduct) {
     EXPECT_EQ(fuel::routeReserve(5, 2000), 99);
     EXPECT_EQ(fuel::routeReserve(5, 45996), 2299);
