@@ -1,6 +1,6 @@
 #include "configurator/app/aircraftselector.h"
 
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/res/shellart.h"
 
 #include <QPixmap>

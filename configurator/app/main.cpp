@@ -2,7 +2,7 @@
 #include "common/platform/console.h"
 #include "common/platform/display.h"
 #include "configurator/app/commandline.h"
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/app/mainmenu.h"
 #include "configurator/app/shellscreenshots.h"
 #include "configurator/fuel/fuelcommand.h"

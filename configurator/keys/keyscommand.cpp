@@ -1,7 +1,7 @@
 #include "configurator/keys/keyscommand.h"
 
 #include "common/platform/windows1252.h"
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/keys/commandtable.h"
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/shortcutstore.h"

@@ -1,8 +1,8 @@
 #include "common/ui/messagebox.h"
 #include "configurator/app/aircraftselector.h"
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/app/mainmenu.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/prefs/configurationdialog.h"
 #include "tests/support/tempdir.h"
 

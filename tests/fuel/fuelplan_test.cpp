@@ -1,4 +1,4 @@
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/fuel/fuelplan.h"
 
 #include <gtest/gtest.h>

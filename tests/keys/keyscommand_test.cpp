@@ -1,4 +1,4 @@
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/keyscommand.h"
 #include "tests/support/tempdir.h"

@@ -1,6 +1,6 @@
 #include "configurator/load/payloadcommand.h"
 
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
