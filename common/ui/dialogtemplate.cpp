@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPen>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +51,23 @@ Qt::Alignment textAlignment(unsigned style) {
     if (style & Right)
         return Qt::AlignRight | Qt::AlignVCenter;
     return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// An image as a pressed button shows it: darker, moved one pixel down and
+// right, with a shadow along its top and left edges.
+QPixmap pushedInImage(const QPixmap& image) {
+    QPixmap pushed(image.size());
+    pushed.setDevicePixelRatio(image.devicePixelRatio());
+    pushed.fill(Qt::black);
+    QPainter painter(&pushed);
+    painter.setOpacity(0.7);
+    painter.drawPixmap(QPointF(1, 1), image);
+    painter.setOpacity(1.0);
+    const QSizeF size = image.deviceIndependentSize();
+    painter.setPen(QPen(QColor(0, 0, 0, 160), 2));
+    painter.drawLine(QPointF(0, 1), QPointF(size.width(), 1));
+    painter.drawLine(QPointF(1, 0), QPointF(1, size.height()));
+    return pushed;
 }
 
 double screenScale() {
@@ -217,7 +236,16 @@ void TemplateDialog::setImage(int id, const QPixmap& image) {
         label->setPixmap(image);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(QString());
-        button->setIcon(QIcon(image));
+        QIcon icon(image);
+        // The image covers the whole face of the button, so the style's own
+        // checked look hardly shows: the chosen one of a radio group shows its
+        // image pushed in instead.
+        if (button->isCheckable()) {
+            const QPixmap pushed = pushedInImage(image);
+            icon.addPixmap(pushed, QIcon::Normal, QIcon::On);
+            icon.addPixmap(pushed, QIcon::Active, QIcon::On);
+        }
+        button->setIcon(icon);
         button->setIconSize(image.deviceIndependentSize().toSize());
     }
 }
