@@ -1,7 +1,7 @@
 #include "upgrader/upgraderun.h"
 
 #include "common/platform/fileops.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "upgrader/signature.h"
 
 #include <algorithm>
@@ -301,8 +301,8 @@ AircraftFileUpdate UpgradeRun::UpdateAircraftFile(const std::string& aircraftFil
         return update;
     }
     const profile::WriteResult& failed = update.electrical.ok ? update.radios : update.electrical;
-    // The log is Windows-1252 text like every path the run shows.
-    const std::string reason = platform::toWindows1252(
+    // The log holds path text, like every path the run shows.
+    const std::string reason = platform::pathText(
         QString::fromUtf8(failed.reason.data(), static_cast<qsizetype>(failed.reason.size())));
     ReportError("The aircraft file could not be updated: " + aircraftFile + " (" + reason + ")",
                 "ERROR");
