@@ -53,20 +53,27 @@ Qt::Alignment textAlignment(unsigned style) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// An image as a pressed button shows it: darker, moved one pixel down and
-// right, with a shadow along its top and left edges.
+// An image as a pressed button shows it: moved down and right, a little
+// darker, with a shadow inside its top and left edges and a light bottom and
+// right edge, as a bevel pushed in.
 QPixmap pushedInImage(const QPixmap& image) {
     QPixmap pushed(image.size());
     pushed.setDevicePixelRatio(image.devicePixelRatio());
     pushed.fill(Qt::black);
     QPainter painter(&pushed);
-    painter.setOpacity(0.7);
-    painter.drawPixmap(QPointF(1, 1), image);
+    painter.setOpacity(0.8);
+    painter.drawPixmap(QPointF(2, 2), image);
     painter.setOpacity(1.0);
     const QSizeF size = image.deviceIndependentSize();
-    painter.setPen(QPen(QColor(0, 0, 0, 160), 2));
-    painter.drawLine(QPointF(0, 1), QPointF(size.width(), 1));
-    painter.drawLine(QPointF(1, 0), QPointF(1, size.height()));
+    const int shadows[] = {170, 110, 55};
+    for (int i = 0; i < 3; ++i) {
+        painter.setPen(QPen(QColor(0, 0, 0, shadows[i]), 1));
+        painter.drawLine(QPointF(i, i + 0.5), QPointF(size.width(), i + 0.5));
+        painter.drawLine(QPointF(i + 0.5, i), QPointF(i + 0.5, size.height()));
+    }
+    painter.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    painter.drawLine(QPointF(0, size.height() - 0.5), QPointF(size.width(), size.height() - 0.5));
+    painter.drawLine(QPointF(size.width() - 0.5, 0), QPointF(size.width() - 0.5, size.height()));
     return pushed;
 }
 

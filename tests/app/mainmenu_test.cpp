@@ -264,7 +264,7 @@ TEST_F(MainMenu, SelectorShowsTheChosenAircraftPressed) {
         for (int i = 0; i < 4; ++i) {
             const double now = middleLightness(selector.control<QAbstractButton>(1008 + i));
             if (1008 + i == chosen)
-                EXPECT_LT(now, released[i] * 0.85) << chosen;
+                EXPECT_LT(now, released[i] * 0.9) << chosen;
             else
                 EXPECT_DOUBLE_EQ(now, released[i]) << chosen << " " << 1008 + i;
         }
