@@ -39,8 +39,8 @@ std::optional<std::string> rootProblem(const QStringList& arguments, std::string
     return std::nullopt;
 }
 
-const cli::CommandSpec& upgraderCommandSpec() {
-    static const cli::CommandSpec spec{
+const cli::CommandSyntax& upgraderCommandSyntax() {
+    static const cli::CommandSyntax syntax{
         "upgrader",
         "upgrader SIMULATOR_FOLDER\n"
         "upgrader --screenshots DIR",
@@ -52,7 +52,7 @@ const cli::CommandSpec& upgraderCommandSpec() {
         nullptr,
         "0 done, 1 failed, 2 bad arguments",
     };
-    return spec;
+    return syntax;
 }
 
 bool isOptionLine(const QStringList& arguments) {

@@ -39,5 +39,5 @@ std::optional<std::string> rootProblem(const QStringList& arguments, std::string
 
 // The upgrader's options and help. They count only when they lead the line:
 // anything else is the simulator folder, whatever it looks like.
-const cli::CommandSpec& upgraderCommandSpec();
+const cli::CommandSyntax& upgraderCommandSyntax();
 bool isOptionLine(const QStringList& arguments);

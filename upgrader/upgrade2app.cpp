@@ -19,20 +19,20 @@ int Upgrade2App::InitInstance() {
 std::optional<int> answerWithoutWindow(const QStringList& arguments) {
     if (!isOptionLine(arguments))
         return std::nullopt;
-    const cli::CommandSpec& spec = upgraderCommandSpec();
-    const cli::ParsedLine line = cli::parse(spec, arguments);
+    const cli::CommandSyntax& syntax = upgraderCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, arguments);
     if (!line.ok()) {
         QTextStream err(stderr);
-        return cli::badArguments(spec, line.error(), err);
+        return cli::badArguments(syntax, line.error(), err);
     }
     if (line.helpRequested()) {
         QTextStream out(stdout);
-        out << cli::helpText(spec);
+        out << cli::helpText(syntax);
         return cli::kExitOk;
     }
     if (line.value("screenshots").isEmpty()) {
         QTextStream err(stderr);
-        return cli::badArguments(spec, QStringLiteral("--screenshots needs a folder"), err);
+        return cli::badArguments(syntax, QStringLiteral("--screenshots needs a folder"), err);
     }
     return std::nullopt;
 }
@@ -42,7 +42,7 @@ int runUpgrader(const QStringList& arguments) {
     if (const auto answered = answerWithoutWindow(rest))
         return *answered;
     if (isOptionLine(rest)) {
-        const QString dir = cli::parse(upgraderCommandSpec(), rest).value("screenshots");
+        const QString dir = cli::parse(upgraderCommandSyntax(), rest).value("screenshots");
         QTextStream err(stderr);
         if (!QDir().mkpath(dir)) {
             err << "upgrader: cannot create the folder " << dir << "\n";

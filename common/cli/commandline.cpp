@@ -21,12 +21,13 @@ QString optionSynopsis(const Option& option) {
     return text;
 }
 
-void configure(QCommandLineParser& parser, const CommandSpec& spec, bool stopAtFirstPositional) {
+void configure(QCommandLineParser& parser, const CommandSyntax& syntax,
+               bool stopAtFirstPositional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setOptionsAfterPositionalArgumentsMode(
         stopAtFirstPositional ? QCommandLineParser::ParseAsPositionalArguments
                               : QCommandLineParser::ParseAsOptions);
-    for (const Option& option : spec.options) {
+    for (const Option& option : syntax.options) {
         QCommandLineOption qtOption(optionName(option.name), QString::fromLatin1(option.help));
         if (option.valueName)
             qtOption.setValueName(QString::fromLatin1(option.valueName));
@@ -36,8 +37,8 @@ void configure(QCommandLineParser& parser, const CommandSpec& spec, bool stopAtF
                                         QString::fromLatin1(kHelp.help)));
 }
 
-bool needsValue(const CommandSpec& spec, const QString& argument) {
-    return std::any_of(spec.options.begin(), spec.options.end(), [&](const Option& option) {
+bool needsValue(const CommandSyntax& syntax, const QString& argument) {
+    return std::any_of(syntax.options.begin(), syntax.options.end(), [&](const Option& option) {
         return option.valueName && (argument == QStringLiteral("--") + optionName(option.name) ||
                                     argument == QStringLiteral("-") + optionName(option.name));
     });
@@ -79,19 +80,19 @@ QStringList ParsedLine::positional() const {
     return parser_ ? parser_->positionalArguments() : QStringList();
 }
 
-ParsedLine parse(const CommandSpec& spec, const QStringList& arguments,
+ParsedLine parse(const CommandSyntax& syntax, const QStringList& arguments,
                  bool stopAtFirstPositional) {
     ParsedLine line;
     line.parser_ = std::make_unique<QCommandLineParser>();
-    configure(*line.parser_, spec, stopAtFirstPositional);
+    configure(*line.parser_, syntax, stopAtFirstPositional);
 
     // QCommandLineParser expects the program name first.
-    QStringList words = QStringList{optionName(spec.program)} + arguments;
+    QStringList words = QStringList{optionName(syntax.program)} + arguments;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& word = arguments[i];
         if (stopAtFirstPositional && !word.startsWith(QLatin1Char('-')))
             break;
-        if (!needsValue(spec, word))
+        if (!needsValue(syntax, word))
             continue;
         if (i + 1 == arguments.size())
             words.last() += QLatin1Char('=');
@@ -104,22 +105,22 @@ ParsedLine parse(const CommandSpec& spec, const QStringList& arguments,
                           : QStringLiteral("unknown argument '%1'").arg(spelledAsGiven(unknown[0]));
         return line;
     }
-    if (!spec.positional && !line.parser_->positionalArguments().isEmpty())
+    if (!syntax.positional && !line.parser_->positionalArguments().isEmpty())
         line.error_ = QStringLiteral("unknown argument '%1'")
                           .arg(line.parser_->positionalArguments().constFirst());
     return line;
 }
 
-QString helpText(const CommandSpec& spec) {
+QString helpText(const CommandSyntax& syntax) {
     QString text;
     QTextStream out(&text);
-    const QStringList usages = QString::fromLatin1(spec.usage).split(QLatin1Char('\n'));
+    const QStringList usages = QString::fromLatin1(syntax.usage).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < usages.size(); ++i)
         out << (i == 0 ? "Usage: " : "       ") << usages[i] << "\n";
-    if (spec.description && *spec.description)
-        out << "\n" << spec.description << "\n";
+    if (syntax.description && *syntax.description)
+        out << "\n" << syntax.description << "\n";
 
-    std::vector<Option> options = spec.options;
+    std::vector<Option> options = syntax.options;
     options.push_back(kHelp);
     qsizetype width = 0;
     for (const Option& option : options)
@@ -131,24 +132,24 @@ QString helpText(const CommandSpec& spec) {
         for (qsizetype i = 1; i < lines.size(); ++i)
             out << QString(width + 4, QLatin1Char(' ')) << lines[i] << "\n";
     }
-    if (spec.epilogue)
-        out << "\n" << spec.epilogue;
-    out << "\nExit status: " << spec.exitStatus << ".\n";
+    if (syntax.epilogue)
+        out << "\n" << syntax.epilogue;
+    out << "\nExit status: " << syntax.exitStatus << ".\n";
     out.flush();
     return text;
 }
 
-int badArguments(const CommandSpec& spec, const QString& problem, QTextStream& err) {
-    err << spec.program << ": " << problem << "\n";
-    const QStringList usages = QString::fromLatin1(spec.usage).split(QLatin1Char('\n'));
+int badArguments(const CommandSyntax& syntax, const QString& problem, QTextStream& err) {
+    err << syntax.program << ": " << problem << "\n";
+    const QStringList usages = QString::fromLatin1(syntax.usage).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < usages.size(); ++i)
         err << (i == 0 ? "Usage: " : "       ") << usages[i] << "\n";
-    err << "See '" << spec.program << " --help'.\n";
+    err << "See '" << syntax.program << " --help'.\n";
     return kExitBadArguments;
 }
 
-int failure(const CommandSpec& spec, const QString& problem, QTextStream& err, int status) {
-    err << spec.program << ": " << problem << "\n";
+int failure(const CommandSyntax& syntax, const QString& problem, QTextStream& err, int status) {
+    err << syntax.program << ": " << problem << "\n";
     return status;
 }
 

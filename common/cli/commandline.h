@@ -28,7 +28,7 @@ struct Option {
 };
 
 // A command, or a program without commands.
-struct CommandSpec {
+struct CommandSyntax {
     const char* program;            // "configurator payload": leads every message
     const char* usage;              // the lines after "Usage: ", separated by '\n'
     const char* description;        // what it does; may be empty
@@ -55,7 +55,7 @@ public:
     QStringList positional() const;
 
 private:
-    friend ParsedLine parse(const CommandSpec& spec, const QStringList& arguments,
+    friend ParsedLine parse(const CommandSyntax& syntax, const QStringList& arguments,
                             bool stopAtFirstPositional);
     std::unique_ptr<QCommandLineParser> parser_;
     QString error_;
@@ -65,18 +65,18 @@ private:
 // and ends the line counts as given with an empty value, so that the command
 // says what the value must be. With `stopAtFirstPositional`, everything from
 // the first positional argument on is positional (a command and its words).
-ParsedLine parse(const CommandSpec& spec, const QStringList& arguments,
+ParsedLine parse(const CommandSyntax& syntax, const QStringList& arguments,
                  bool stopAtFirstPositional = false);
 
 // The --help text: usage, description, options, the epilogue, exit statuses.
-QString helpText(const CommandSpec& spec);
+QString helpText(const CommandSyntax& syntax);
 
 // Writes "<program>: <problem>", the usage and where the help is to `err`;
 // returns kExitBadArguments.
-int badArguments(const CommandSpec& spec, const QString& problem, QTextStream& err);
+int badArguments(const CommandSyntax& syntax, const QString& problem, QTextStream& err);
 
 // Writes "<program>: <problem>" to `err`; returns `status`.
-int failure(const CommandSpec& spec, const QString& problem, QTextStream& err,
+int failure(const CommandSyntax& syntax, const QString& problem, QTextStream& err,
             int status = kExitFailed);
 
 } // namespace cli

@@ -17,12 +17,12 @@ QByteArray commandList(std::span<const CommandEntry> commands) {
 
 } // namespace
 
-const cli::CommandSpec& programSpec(std::span<const CommandEntry> commands) {
+const cli::CommandSyntax& programSyntax(std::span<const CommandEntry> commands) {
     static const QByteArray fsRootHelp =
         QByteArray("the simulator folder (else $") + platform::kFsRootEnv +
         ", else the Wine registry,\nelse the working directory + \\..\\..)";
     static const QByteArray epilogue = commandList(commands);
-    static const cli::CommandSpec spec{
+    static const cli::CommandSyntax syntax{
         "configurator",
         "configurator [--fs-root DIR] [COMMAND [OPTIONS]]\n"
         "configurator [--fs-root DIR] --screenshots DIR",
@@ -33,7 +33,7 @@ const cli::CommandSpec& programSpec(std::span<const CommandEntry> commands) {
         "0 done, 1 failed, 2 bad arguments, 3 aircraft not installed",
         epilogue.constData(),
     };
-    return spec;
+    return syntax;
 }
 
 ProgramRequest parseProgramLine(const QStringList& arguments,
@@ -45,7 +45,7 @@ ProgramRequest parseProgramLine(const QStringList& arguments,
         return request;
     };
     // The program's options stop at the command; the command reads the rest.
-    const cli::ParsedLine line = cli::parse(programSpec(commands), arguments, true);
+    const cli::ParsedLine line = cli::parse(programSyntax(commands), arguments, true);
     if (!line.ok())
         return bad(line.error());
     if (line.helpRequested()) {
@@ -78,7 +78,7 @@ ProgramRequest parseProgramLine(const QStringList& arguments,
     request.commandArguments = words.mid(1);
     // --fs-root may follow the command's name too; the command itself reports
     // whatever else is wrong with its line.
-    const cli::ParsedLine own = cli::parse(request.command->spec(), request.commandArguments);
+    const cli::ParsedLine own = cli::parse(request.command->syntax(), request.commandArguments);
     if (own.ok() && own.isSet(kFsRootOption.name)) {
         if (own.value(kFsRootOption.name).isEmpty())
             return bad(QStringLiteral("--fs-root needs a folder"));

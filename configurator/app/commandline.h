@@ -19,7 +19,7 @@ struct CommandEntry {
     const char* name;
     const char* synopsis;
     CommandFunction run;
-    const cli::CommandSpec& (*spec)();
+    const cli::CommandSyntax& (*syntax)();
 };
 
 // What the program is asked to do.
@@ -34,7 +34,7 @@ struct ProgramRequest {
 };
 
 // The program's options and help, listing `commands`.
-const cli::CommandSpec& programSpec(std::span<const CommandEntry> commands);
+const cli::CommandSyntax& programSyntax(std::span<const CommandEntry> commands);
 
 // Reads the arguments after the program's name.
 ProgramRequest parseProgramLine(const QStringList& arguments,

@@ -23,8 +23,8 @@
 
 namespace {
 
-const cli::CommandSpec& pathsCommandSpec() {
-    static const cli::CommandSpec spec{
+const cli::CommandSyntax& pathsCommandSyntax() {
+    static const cli::CommandSyntax syntax{
         "configurator paths",
         "configurator [--fs-root DIR] paths",
         "Prints the simulator folder and the preferences path as the tools compose\n"
@@ -33,16 +33,16 @@ const cli::CommandSpec& pathsCommandSpec() {
         nullptr,
         "0 done, 2 bad arguments",
     };
-    return spec;
+    return syntax;
 }
 
 int printPaths(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSpec& spec = pathsCommandSpec();
-    const cli::ParsedLine line = cli::parse(spec, args);
+    const cli::CommandSyntax& syntax = pathsCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
     if (!line.ok())
-        return cli::badArguments(spec, line.error(), err);
+        return cli::badArguments(syntax, line.error(), err);
     if (line.helpRequested()) {
-        out << cli::helpText(spec);
+        out << cli::helpText(syntax);
         return cli::kExitOk;
     }
     out << "InstallFolder: " << platform::fromPathText(InstallFolder) << "\n"
@@ -54,12 +54,12 @@ int printPaths(const QStringList& args, QTextStream& out, QTextStream& err) {
 // Add a row per command; `configurator --help` lists them in this order.
 const CommandEntry kCommands[] = {
     {"paths", "print the resolved simulator folder and preferences path", &printPaths,
-     &pathsCommandSpec},
-    {"prefs", "print the preferences", &runPrefsCommand, &prefsCommandSpec},
-    {"keys", "print every command with its shortcut", &runKeysCommand, &keysCommandSpec},
+     &pathsCommandSyntax},
+    {"prefs", "print the preferences", &runPrefsCommand, &prefsCommandSyntax},
+    {"keys", "print every command with its shortcut", &runKeysCommand, &keysCommandSyntax},
     {"payload", "show or save the payload of one aircraft", &runPayloadCommand,
-     &payloadCommandSpec},
-    {"fuel", "compute a fuel plan", &runFuelCommand, &fuelCommandSpec},
+     &payloadCommandSyntax},
+    {"fuel", "compute a fuel plan", &runFuelCommand, &fuelCommandSyntax},
 };
 
 int runMainMenu(int& argc, char* argv[], const ProgramRequest& request, QTextStream& err) {
@@ -108,9 +108,9 @@ int main(int argc, char* argv[]) {
         parseProgramLine(platform::commandLineArguments(argc, argv), kCommands);
     switch (request.action) {
     case ProgramRequest::Action::BadArguments:
-        return cli::badArguments(programSpec(kCommands), request.error, err);
+        return cli::badArguments(programSyntax(kCommands), request.error, err);
     case ProgramRequest::Action::Help:
-        out << cli::helpText(programSpec(kCommands));
+        out << cli::helpText(programSyntax(kCommands));
         return cli::kExitOk;
     case ProgramRequest::Action::MainMenu:
         return runMainMenu(argc, argv, request, err);

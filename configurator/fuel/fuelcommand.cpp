@@ -127,8 +127,8 @@ void printJson(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlan& 
 
 } // namespace
 
-const cli::CommandSpec& fuelCommandSpec() {
-    static const cli::CommandSpec spec{
+const cli::CommandSyntax& fuelCommandSyntax() {
+    static const cli::CommandSyntax syntax{
         "configurator fuel",
         "configurator fuel --aircraft TYPE --distance NM --altitude FT --zfw KG\n"
         "    [--cost-index 50] [--taxi 200] [--reserve 5] [--final 1000] [--json]",
@@ -148,21 +148,21 @@ const cli::CommandSpec& fuelCommandSpec() {
         nullptr,
         "0 done, 2 bad arguments",
     };
-    return spec;
+    return syntax;
 }
 
 int runFuelCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSpec& spec = fuelCommandSpec();
-    const cli::ParsedLine line = cli::parse(spec, args);
+    const cli::CommandSyntax& syntax = fuelCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
     if (!line.ok())
-        return cli::badArguments(spec, line.error(), err);
+        return cli::badArguments(syntax, line.error(), err);
     if (line.helpRequested()) {
-        out << cli::helpText(spec);
+        out << cli::helpText(syntax);
         return cli::kExitOk;
     }
     FuelRequest request;
     if (const QString error = readRequest(line, request); !error.isEmpty())
-        return cli::badArguments(spec, error, err);
+        return cli::badArguments(syntax, error, err);
 
     request.input.distance = request.distance.value_or(0);
     request.input.altitude = request.altitude.value_or(0);

@@ -7,5 +7,5 @@
 
 class QTextStream;
 
-const cli::CommandSpec& fuelCommandSpec();
+const cli::CommandSyntax& fuelCommandSyntax();
 int runFuelCommand(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -46,8 +46,8 @@ void printSheet(const keys::CommandTable& table, QTextStream& out) {
 
 } // namespace
 
-const cli::CommandSpec& keysCommandSpec() {
-    static const cli::CommandSpec spec{
+const cli::CommandSyntax& keysCommandSyntax() {
+    static const cli::CommandSyntax syntax{
         "configurator keys",
         "configurator [--fs-root DIR] keys [--json] [--layout en|fr]",
         "Prints every command of the key assignments with its shortcut, as the\n"
@@ -58,16 +58,16 @@ const cli::CommandSpec& keysCommandSpec() {
         nullptr,
         "0 done, 1 Prefs.cfg is there but cannot be read, 2 bad arguments",
     };
-    return spec;
+    return syntax;
 }
 
 int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSpec& spec = keysCommandSpec();
-    const cli::ParsedLine line = cli::parse(spec, args);
+    const cli::CommandSyntax& syntax = keysCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
     if (!line.ok())
-        return cli::badArguments(spec, line.error(), err);
+        return cli::badArguments(syntax, line.error(), err);
     if (line.helpRequested()) {
-        out << cli::helpText(spec);
+        out << cli::helpText(syntax);
         return cli::kExitOk;
     }
     if (line.isSet("layout")) {
@@ -78,7 +78,7 @@ int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
             keys::forceLayout(keys::Layout::French);
         } else {
             return cli::badArguments(
-                spec,
+                syntax,
                 QStringLiteral("--layout needs 'en' or 'fr'") +
                     (value.isEmpty() ? QString() : QStringLiteral(", not '%1'").arg(value)),
                 err);
@@ -87,7 +87,7 @@ int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
 
     // The window would show the defaults; a terminal user is told why.
     if (const auto problem = profile::readProblem(PrefsPath)) {
-        return cli::failure(spec,
+        return cli::failure(syntax,
                             QStringLiteral("cannot read %1: %2")
                                 .arg(QString::fromStdString(problem->hostPath),
                                      QString::fromStdString(problem->reason)),

@@ -7,5 +7,5 @@
 
 class QTextStream;
 
-const cli::CommandSpec& keysCommandSpec();
+const cli::CommandSyntax& keysCommandSyntax();
 int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err);

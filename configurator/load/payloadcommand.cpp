@@ -109,8 +109,8 @@ void printJson(const CLoadManager& model, QTextStream& out) {
 
 } // namespace
 
-const cli::CommandSpec& payloadCommandSpec() {
-    static const cli::CommandSpec spec{
+const cli::CommandSyntax& payloadCommandSyntax() {
+    static const cli::CommandSyntax syntax{
         "configurator payload",
         "configurator [--fs-root DIR] payload --aircraft TYPE [--business N] [--economy N]\n"
         "    [--forward PCT] [--aft PCT] [--unit kg|lb] [--save] [--json]",
@@ -130,21 +130,21 @@ const cli::CommandSpec& payloadCommandSpec() {
         nullptr,
         "0 done, 1 a save failed or a file cannot be read, 2 bad arguments, 3 not installed",
     };
-    return spec;
+    return syntax;
 }
 
 int runPayloadCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSpec& spec = payloadCommandSpec();
-    const cli::ParsedLine line = cli::parse(spec, args);
+    const cli::CommandSyntax& syntax = payloadCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
     if (!line.ok())
-        return cli::badArguments(spec, line.error(), err);
+        return cli::badArguments(syntax, line.error(), err);
     if (line.helpRequested()) {
-        out << cli::helpText(spec);
+        out << cli::helpText(syntax);
         return cli::kExitOk;
     }
     PayloadRequest request;
     if (const QString error = readRequest(line, request); !error.isEmpty())
-        return cli::badArguments(spec, error, err);
+        return cli::badArguments(syntax, error, err);
 
     CLoadManager model(*request.aircraft);
     // A file that is there but cannot be read would make the aircraft look

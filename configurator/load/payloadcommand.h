@@ -7,5 +7,5 @@
 
 class QTextStream;
 
-const cli::CommandSpec& payloadCommandSpec();
+const cli::CommandSyntax& payloadCommandSyntax();
 int runPayloadCommand(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -8,8 +8,8 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-const cli::CommandSpec& prefsCommandSpec() {
-    static const cli::CommandSpec spec{
+const cli::CommandSyntax& prefsCommandSyntax() {
+    static const cli::CommandSyntax syntax{
         "configurator prefs",
         "configurator [--fs-root DIR] prefs [--json]",
         "Prints the preferences of section Common of Prefs.cfg as the configuration\n"
@@ -18,22 +18,22 @@ const cli::CommandSpec& prefsCommandSpec() {
         nullptr,
         "0 done, 1 Prefs.cfg is there but cannot be read, 2 bad arguments",
     };
-    return spec;
+    return syntax;
 }
 
 int runPrefsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSpec& spec = prefsCommandSpec();
-    const cli::ParsedLine line = cli::parse(spec, args);
+    const cli::CommandSyntax& syntax = prefsCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
     if (!line.ok())
-        return cli::badArguments(spec, line.error(), err);
+        return cli::badArguments(syntax, line.error(), err);
     if (line.helpRequested()) {
-        out << cli::helpText(spec);
+        out << cli::helpText(syntax);
         return cli::kExitOk;
     }
 
     // The window would show the defaults; a terminal user is told why.
     if (const auto problem = profile::readProblem(PrefsPath)) {
-        return cli::failure(spec,
+        return cli::failure(syntax,
                             QStringLiteral("cannot read %1: %2")
                                 .arg(QString::fromStdString(problem->hostPath),
                                      QString::fromStdString(problem->reason)),

@@ -7,5 +7,5 @@
 
 class QTextStream;
 
-const cli::CommandSpec& prefsCommandSpec();
+const cli::CommandSyntax& prefsCommandSyntax();
 int runPrefsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
