@@ -59,7 +59,7 @@ int runUpgrader(const QStringList& arguments) {
         return cli::kExitOk;
     }
 
-    // Paths are built in fixed buffers and as Windows-1252 text: a root that
+    // Paths are built in fixed buffers and as path text: a root that
     // does not fit is refused before anything is touched.
     if (const auto problem =
             rootProblem(rest, platform::switchMarkers(), maxRootLength(UpgradeCatalogue()))) {
