@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPen>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +54,30 @@ Qt::Alignment textAlignment(unsigned style) {
     if (style & Right)
         return Qt::AlignRight | Qt::AlignVCenter;
     return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// An image as a pressed button shows it: moved down and right, a little
+// darker, with a shadow inside its top and left edges and a light bottom and
+// right edge, as a bevel pushed in.
+QPixmap pushedInImage(const QPixmap& image) {
+    QPixmap pushed(image.size());
+    pushed.setDevicePixelRatio(image.devicePixelRatio());
+    pushed.fill(Qt::black);
+    QPainter painter(&pushed);
+    painter.setOpacity(0.8);
+    painter.drawPixmap(QPointF(2, 2), image);
+    painter.setOpacity(1.0);
+    const QSizeF size = image.deviceIndependentSize();
+    const int shadows[] = {170, 110, 55};
+    for (int i = 0; i < 3; ++i) {
+        painter.setPen(QPen(QColor(0, 0, 0, shadows[i]), 1));
+        painter.drawLine(QPointF(i, i + 0.5), QPointF(size.width(), i + 0.5));
+        painter.drawLine(QPointF(i + 0.5, i), QPointF(i + 0.5, size.height()));
+    }
+    painter.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    painter.drawLine(QPointF(0, size.height() - 0.5), QPointF(size.width(), size.height() - 0.5));
+    painter.drawLine(QPointF(size.width() - 0.5, 0), QPointF(size.width() - 0.5, size.height()));
+    return pushed;
 }
 
 double screenScale() {
@@ -317,7 +343,16 @@ void TemplateDialog::setImage(int id, const QPixmap& image) {
         label->setPixmap(image);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(QString());
-        button->setIcon(QIcon(image));
+        QIcon icon(image);
+        // The image covers the whole face of the button, so the style's own
+        // checked look hardly shows: the chosen one of a radio group shows its
+        // image pushed in instead.
+        if (button->isCheckable()) {
+            const QPixmap pushed = pushedInImage(image);
+            icon.addPixmap(pushed, QIcon::Normal, QIcon::On);
+            icon.addPixmap(pushed, QIcon::Active, QIcon::On);
+        }
+        button->setIcon(icon);
         button->setIconSize(image.deviceIndependentSize().toSize());
     }
 }

@@ -1,7 +1,7 @@
 #include "configurator/fuel/fuelplanner.h"
 
 #include "common/ui/messagebox.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"

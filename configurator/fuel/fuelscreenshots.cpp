@@ -2,7 +2,7 @@
 
 #include "common/ui/messagebox.h"
 #include "common/ui/screenshot.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/fuel/fuelplanner.h"
 
 #include <QLineEdit>

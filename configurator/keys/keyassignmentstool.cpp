@@ -1,6 +1,6 @@
 #include "configurator/keys/keyassignmentstool.h"
 
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/keys/keyconfig.h"
 
 void runKeyAssignments(QWidget* parent) {

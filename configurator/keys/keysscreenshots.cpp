@@ -1,7 +1,7 @@
 #include "configurator/keys/keysscreenshots.h"
 
 #include "common/ui/screenshot.h"
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/keys/keyassigner.h"
 #include "configurator/keys/keycapturefield.h"
 #include "configurator/keys/keyconfig.h"

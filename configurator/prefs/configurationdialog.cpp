@@ -2,7 +2,7 @@
 
 #include "common/ui/messagebox.h"
 #include "common/ui/writefailure.h"
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/prefs/preferences.h"
 #include "configurator/res/shellart.h"
 

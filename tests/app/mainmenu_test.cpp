@@ -1,13 +1,15 @@
 #include "common/ui/messagebox.h"
 #include "configurator/app/aircraftselector.h"
-#include "configurator/app/installpaths.h"
 #include "configurator/app/mainmenu.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/prefs/configurationdialog.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -275,6 +277,37 @@ TEST_F(MainMenu, RealSelectorArrowKeysChooseAndReturnGoesOn) {
     menu.sendCommand(CMainMenuDlg::kFuelPlanner);
     EXPECT_EQ(openings, 1);
     EXPECT_EQ(log_.created, std::vector<int>{kA330_300});
+}
+
+// Mean lightness of the middle of a button as drawn: its image, not its frame.
+double middleLightness(QAbstractButton* button) {
+    const QImage picture = button->grab().toImage();
+    const QRect middle(picture.width() / 4, picture.height() / 4, picture.width() / 2,
+                       picture.height() / 2);
+    double sum = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            sum += QColor(picture.pixel(x, y)).lightnessF();
+    return sum / (middle.width() * middle.height());
+}
+
+// The chosen aircraft's button looks pressed, so the user sees what
+// "Select an aircraft..." will open; the others look as before.
+TEST_F(MainMenu, SelectorShowsTheChosenAircraftPressed) {
+    AircraftSelector selector;
+    double released[4];
+    for (int i = 0; i < 4; ++i)
+        released[i] = middleLightness(selector.control<QAbstractButton>(1008 + i));
+    for (const int chosen : {1009, 1011}) {
+        selector.control<QAbstractButton>(chosen)->click();
+        for (int i = 0; i < 4; ++i) {
+            const double now = middleLightness(selector.control<QAbstractButton>(1008 + i));
+            if (1008 + i == chosen)
+                EXPECT_LT(now, released[i] * 0.9) << chosen;
+            else
+                EXPECT_DOUBLE_EQ(now, released[i]) << chosen << " " << 1008 + i;
+        }
+    }
 }
 
 // The real configuration window through the menu: Ok writes and the note follows.

@@ -1,5 +1,5 @@
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplan.h"
+#include "configurator/session/sessionstate.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +116,27 @@ TEST(FlightTripFuel, WorkedExamplesToTheKilogram) {
     EXPECT_EQ(fuel::TripFuel(a330, 3000, 35000, 50, 170000 + 46339), 45996);
     EXPECT_EQ(fuel::FlightTripFuel(a330, 3000, 35000, 50, 170000), 45996);
     EXPECT_EQ(fuel::FlightTripFuel(a330, 5000, 35000, 50, 170000), 76246);
+}
+
+// One flight per aircraft, each through its own climb and descent data set
+// and factors; the figures were worked out step by step apart from this code.
+TEST(FlightTripFuel, OneFlightOfEachAircraft) {
+    const struct {
+        std::int32_t code;
+        std::int32_t distance, altitude, costIndex, zfw;
+        std::int32_t trip;
+    } flights[] = {
+        {kA330_200, 3000, 35000, 50, 170000, 45996},
+        {kA330_300, 4000, 37000, 30, 175000, 50719},
+        {kA340_300, 5500, 33000, 60, 180000, 78760},
+        {kA340_600, 6500, 31000, 80, 250000, 114591},
+    };
+    for (const auto& f : flights) {
+        const fuel::AircraftPerformance& aircraft = *fuel::aircraftPerformance(f.code);
+        EXPECT_EQ(fuel::FlightTripFuel(aircraft, f.distance, f.altitude, f.costIndex, f.zfw),
+                  f.trip)
+            << aircraft.name;
+    }
 }
 
 TEST(TripFuel, ShortDistanceGivesNegativeCruiseFuelWithoutError) {

@@ -1,5 +1,5 @@
 #include "common/ui/messagebox.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/fuel/fuelplanner.h"
 #include "configurator/fuel/fuelplannertool.h"
 #include "configurator/fuel/fuelscreenshots.h"

@@ -1,7 +1,7 @@
 #include "configurator/load/loadmanagerdialog.h"
 
-#include "configurator/app/installpaths.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagertool.h"
