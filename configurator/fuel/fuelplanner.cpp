@@ -1,10 +1,10 @@
 #include "configurator/fuel/fuelplanner.h"
 
 #include "common/ui/messagebox.h"
-#include "configurator/session/sessionstate.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/sessionstate.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -9,9 +9,7 @@
 #include "common/ui/messagebox.h"
 #include "common/ui/screenfit.h"
 #include "configurator/app/aircraftselector.h"
-#include "configurator/session/installpaths.h"
 #include "configurator/app/mainmenu.h"
-#include "configurator/session/sessionstate.h"
 #include "configurator/fuel/fuelplanner.h"
 #include "configurator/keys/commandtable.h"
 #include "configurator/keys/keyassigner.h"
@@ -19,6 +17,8 @@
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagerdialog.h"
 #include "configurator/prefs/configurationdialog.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 #include "upgrader/upgrade2dlg.h"
 

@@ -1,10 +1,10 @@
 #include "common/ui/messagebox.h"
-#include "configurator/session/sessionstate.h"
 #include "configurator/fuel/fuelplanner.h"
 #include "configurator/fuel/fuelplannertool.h"
 #include "configurator/fuel/fuelscreenshots.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <QApplication>
