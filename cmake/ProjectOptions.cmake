@@ -49,5 +49,6 @@ function(volaro_test name)
     VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # A test that hangs fails in minutes instead of holding the run.
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 180)
 endfunction()

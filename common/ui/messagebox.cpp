@@ -1,6 +1,9 @@
 #include "common/ui/messagebox.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStringList>
 
 namespace ui {
 namespace {
@@ -37,12 +40,25 @@ void showMessage(QWidget* owner, const QString& text, const QString& caption, Me
     box.exec();
 }
 
+// Non-breaking blanks keep each line of the text whole. A line too wide for
+// any screen keeps its blanks, where it may then be broken.
+QString MessageBox::unwrapped(const QString& text) const {
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int room = where ? where->availableGeometry().width() - 100 : 0;
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        if (fontMetrics().horizontalAdvance(line) < room)
+            line.replace(u' ', QChar::Nbsp);
+    }
+    return lines.join(u'\n');
+}
+
 MessageBox::MessageBox(MessageIcon icon, const QString& caption, const QString& text,
                        QWidget* owner)
-    : QMessageBox(toQt(icon), caption, QString(text).replace(u' ', QChar::Nbsp), QMessageBox::Ok,
-                  owner) {
+    : QMessageBox(toQt(icon), caption, QString(), QMessageBox::Ok, owner) {
     // Plain text keeps the blanks that indent a line.
     setTextFormat(Qt::PlainText);
+    setText(unwrapped(text));
 }
 
 } // namespace ui

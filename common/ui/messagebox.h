@@ -27,6 +27,9 @@ class MessageBox : public QMessageBox {
     Q_OBJECT
 public:
     MessageBox(MessageIcon icon, const QString& caption, const QString& text, QWidget* owner);
+
+private:
+    QString unwrapped(const QString& text) const;
 };
 
 // While one exists, messages are recorded instead of shown (innermost wins).
