@@ -18,6 +18,19 @@ int Upgrade2App::InitInstance() {
 
 int runUpgrader(const QStringList& arguments) {
     const QStringList rest = arguments.mid(1);
+    if (rest.size() == 1 && rest[0] == QStringLiteral("--help")) {
+        QTextStream(stdout)
+            << "Usage: upgrader SIMULATOR_FOLDER\n"
+            << "  or:  upgrader --screenshots DIR\n\n"
+            << "Opens the installer window, which moves the nine gauges of the package from\n"
+            << "Upgrade v1 to version 2 when START is pressed. The simulator folder is every\n"
+            << "argument joined by single blanks, so a folder with blanks may be given\n"
+            << "unquoted.\n\n"
+            << "  --screenshots DIR  render the window before START and after a run to PNG files\n"
+            << "  --help             this text\n\n"
+            << "Exit status: 0 done, 1 failed, 2 bad arguments.\n";
+        return 0;
+    }
     if (rest.value(0) == QStringLiteral("--screenshots")) {
         QTextStream err(stderr);
         if (rest.size() < 2) {

@@ -15,5 +15,6 @@ public:
 // The program's work for `arguments` (the program name first):
 //   upgrader [SIMULATOR ROOT...]    the root may be given unquoted, in pieces
 //   upgrader --screenshots DIR      renders the window into DIR and ends
+//   upgrader --help                 prints the usage (the manual page is made of it)
 // A QApplication must exist. Returns the exit code.
 int runUpgrader(const QStringList& arguments);
