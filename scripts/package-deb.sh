@@ -9,12 +9,11 @@ cd "$root"
 # dpkg-dev and file: CPack's shlibdeps; the rest check the package.
 scripts/setup.sh dpkg-dev file lintian desktop-file-utils appstream
 
-# Debian's flags with every hardening feature; -fno-ident leaves out the
-# compiler's .comment section, which the stripped programs would still carry.
+# Debian's flags with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags=(
   -DCMAKE_BUILD_TYPE=Release -DVOLARO_BUILD_TESTS=OFF -DVOLARO_BUILD_BENCH=OFF
-  "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) -fno-ident"
+  "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
   "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)"
 )
 scripts/build.sh build-deb "${flags[@]}" >/dev/null
