@@ -15,7 +15,9 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 work="$(mktemp -d)"
 remove() {
-  $sudo apt-get remove -y -qq --purge volaro-tools >/dev/null || true
+  if dpkg-query -W -f='${Status}' volaro-tools 2>/dev/null | grep -q "ok installed"; then
+    $sudo apt-get remove -y -qq --purge volaro-tools >/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap remove EXIT
@@ -31,7 +33,10 @@ $sudo apt-get install -y -qq --reinstall "$deb" >/dev/null
 cd "$work"
 fail() { echo "test-package: $*" >&2; exit 1; }
 # A user's environment: none of the developer's settings, the system's PATH.
-as_user() { env -i HOME="$work" PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "$@"; }
+mkdir -m 700 "$work/runtime"
+as_user() {
+  env -i HOME="$work" XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "$@"
+}
 
 for program in configurator upgrader; do
   [ "$(as_user sh -c "command -v $program")" = "/usr/bin/$program" ] || fail "$program is not /usr/bin/$program"
