@@ -1,7 +1,7 @@
 // Plans per second of the whole fuel computation: two trip-fuel passes, the
 // reserve and the tank split, table rows rebuilt on every lookup.
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplan.h"
+#include "configurator/session/sessionstate.h"
 
 #include <benchmark/benchmark.h>
 

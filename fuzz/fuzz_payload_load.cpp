@@ -1,8 +1,8 @@
 // Any bytes as the primary aircraft.cfg of each aircraft: Load never crashes,
 // the positions stay in their ranges, no shown number is negative, and Save
 // keeps every line but the four station lines.
-#include "configurator/app/installpaths.h"
 #include "configurator/load/loadmanager.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/textlines.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "upgrader/commandline.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 
 void Upgrade2CommandLine::ParseParam(std::string_view param, bool, bool) {
     std::string joined = firstArgument_ ? std::string(param) : buffer_ + ' ' + std::string(param);
@@ -14,7 +14,7 @@ void Upgrade2CommandLine::ParseParam(std::string_view param, bool, bool) {
 void parseArguments(const QStringList& arguments, std::string_view switchMarkers,
                     Upgrade2CommandLine& line) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        std::string text = platform::toWindows1252(arguments[i]);
+        std::string text = platform::pathText(arguments[i]);
         const bool isSwitch =
             !text.empty() && switchMarkers.find(text.front()) != std::string_view::npos;
         if (isSwitch)
@@ -25,9 +25,10 @@ void parseArguments(const QStringList& arguments, std::string_view switchMarkers
 
 std::optional<std::string> rootProblem(const QStringList& arguments, std::string_view switchMarkers,
                                        std::size_t maxRoot) {
+    // Only where path text is Windows-1252 can a character be lost.
     for (const QString& argument : arguments) {
-        if (platform::fromWindows1252(platform::toWindows1252(argument)) != argument)
-            return "The simulator folder \"" + platform::toWindows1252(arguments.join(u' ')) +
+        if (platform::fromPathText(platform::pathText(argument)) != argument)
+            return "The simulator folder \"" + platform::pathText(arguments.join(u' ')) +
                    "\" contains characters that the upgrade cannot use in a path.";
     }
     Upgrade2CommandLine line;
@@ -36,4 +37,29 @@ std::optional<std::string> rootProblem(const QStringList& arguments, std::string
         return "The simulator folder given on the command line is too long: at most " +
                std::to_string(maxRoot) + " characters can be used.";
     return std::nullopt;
+}
+
+const cli::CommandSyntax& upgraderCommandSyntax() {
+    static const cli::CommandSyntax syntax{
+        "upgrader",
+        "upgrader SIMULATOR_FOLDER\n"
+        "upgrader --screenshots DIR",
+        "Opens the installer window, which moves the nine gauges of the package from\n"
+        "Upgrade v1 to version 2 when START is pressed. The simulator folder is every\n"
+        "argument joined by single blanks, so a folder with blanks may be given\n"
+        "unquoted.",
+        {{"screenshots", "DIR", "render the window before START and after a run to PNG files"}},
+        nullptr,
+        "0 done, 1 failed, 2 bad arguments",
+    };
+    return syntax;
+}
+
+bool isOptionLine(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return false;
+    const QString& first = arguments.front();
+    return first == QStringLiteral("--help") || first == QStringLiteral("-h") ||
+           first == QStringLiteral("--screenshots") ||
+           first.startsWith(QStringLiteral("--screenshots="));
 }

@@ -2,6 +2,8 @@
 // The simulator root from the command line: every argument, joined by single
 // blanks, so that a root with blanks given without quotes arrives whole.
 
+#include "common/cli/commandline.h"
+
 #include <QStringList>
 #include <optional>
 #include <string>
@@ -13,7 +15,7 @@ public:
     // The switch and last-argument markers are not examined.
     void ParseParam(std::string_view param, bool isSwitch, bool isLast);
 
-    // The joined arguments (Windows-1252). Cut to 259 characters when
+    // The joined arguments (path text). Cut to 259 characters when
     // longer; tooLong() tells.
     const std::string& root() const { return buffer_; }
     bool tooLong() const { return tooLong_; }
@@ -34,3 +36,8 @@ void parseArguments(const QStringList& arguments, std::string_view switchMarkers
 // nothing when they can. `maxRoot` is the longest root every path fits.
 std::optional<std::string> rootProblem(const QStringList& arguments, std::string_view switchMarkers,
                                        std::size_t maxRoot);
+
+// The upgrader's options and help. They count only when they lead the line:
+// anything else is the simulator folder, whatever it looks like.
+const cli::CommandSyntax& upgraderCommandSyntax();
+bool isOptionLine(const QStringList& arguments);

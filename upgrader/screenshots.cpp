@@ -1,5 +1,5 @@
 #include "upgrader/screenshots.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "common/ui/messagebox.h"
 #include "common/ui/screenshot.h"
 #include "upgrader/upgrade2dlg.h"
@@ -23,7 +23,7 @@ QStringList saveUpgraderScreenshots(const QString& dir) {
     gauge.close();
 
     ui::MessageRecorder messages; // the failure's box would wait for a click
-    Upgrade2Dlg window(platform::toWindows1252(QDir::toNativeSeparators(simulator.path())));
+    Upgrade2Dlg window(platform::pathText(QDir::toNativeSeparators(simulator.path())));
     QStringList files;
     files << ui::saveScreenshot(window, dir, QStringLiteral("upgrader-ready"));
     files << saveAfterRunScreenshot(window, dir, QStringLiteral("upgrader-after-run"));

@@ -1,6 +1,6 @@
 #include "upgrader/upgrade2app.h"
 #include "common/platform/commandline.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "common/ui/messagebox.h"
 #include "upgrader/commandline.h"
 #include "upgrader/screenshots.h"
@@ -16,54 +16,61 @@ int Upgrade2App::InitInstance() {
     return runUpgrader(arguments());
 }
 
+std::optional<int> answerWithoutWindow(const QStringList& arguments) {
+    if (!isOptionLine(arguments))
+        return std::nullopt;
+    const cli::CommandSyntax& syntax = upgraderCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, arguments);
+    if (!line.ok()) {
+        QTextStream err(stderr);
+        return cli::badArguments(syntax, line.error(), err);
+    }
+    if (line.helpRequested()) {
+        QTextStream out(stdout);
+        out << cli::helpText(syntax);
+        return cli::kExitOk;
+    }
+    if (line.value("screenshots").isEmpty()) {
+        QTextStream err(stderr);
+        return cli::badArguments(syntax, QStringLiteral("--screenshots needs a folder"), err);
+    }
+    return std::nullopt;
+}
+
 int runUpgrader(const QStringList& arguments) {
     const QStringList rest = arguments.mid(1);
-    if (rest.size() == 1 && rest[0] == QStringLiteral("--help")) {
-        QTextStream(stdout)
-            << "Usage: upgrader SIMULATOR_FOLDER\n"
-            << "  or:  upgrader --screenshots DIR\n\n"
-            << "Opens the installer window, which moves the nine gauges of the package from\n"
-            << "Upgrade v1 to version 2 when START is pressed. The simulator folder is every\n"
-            << "argument joined by single blanks, so a folder with blanks may be given\n"
-            << "unquoted.\n\n"
-            << "  --screenshots DIR  render the window before START and after a run to PNG files\n"
-            << "  --help             this text\n\n"
-            << "Exit status: 0 done, 1 failed, 2 bad arguments.\n";
-        return 0;
-    }
-    if (rest.value(0) == QStringLiteral("--screenshots")) {
+    if (const auto answered = answerWithoutWindow(rest))
+        return *answered;
+    if (isOptionLine(rest)) {
+        const QString dir = cli::parse(upgraderCommandSyntax(), rest).value("screenshots");
         QTextStream err(stderr);
-        if (rest.size() < 2) {
-            err << "upgrader: --screenshots needs a folder\n";
-            return 2;
+        if (!QDir().mkpath(dir)) {
+            err << "upgrader: cannot create the folder " << dir << "\n";
+            return cli::kExitFailed;
         }
-        if (!QDir().mkpath(rest[1])) {
-            err << "upgrader: cannot create the folder " << rest[1] << "\n";
-            return 1;
-        }
-        const QStringList files = saveUpgraderScreenshots(rest[1]);
+        const QStringList files = saveUpgraderScreenshots(dir);
         QTextStream out(stdout);
         for (const QString& file : files)
             out << QDir::toNativeSeparators(file) << "\n";
         if (files.size() != 2) {
-            err << "upgrader: the pictures could not all be written into " << rest[1] << "\n";
-            return 1;
+            err << "upgrader: the pictures could not all be written into " << dir << "\n";
+            return cli::kExitFailed;
         }
-        return 0;
+        return cli::kExitOk;
     }
 
-    // Paths are built in fixed buffers and as Windows-1252 text: a root that
+    // Paths are built in fixed buffers and as path text: a root that
     // does not fit is refused before anything is touched.
     if (const auto problem =
             rootProblem(rest, platform::switchMarkers(), maxRootLength(UpgradeCatalogue()))) {
-        ui::showMessage(nullptr, platform::fromWindows1252(*problem), QStringLiteral("ERROR"),
+        ui::showMessage(nullptr, platform::fromPathText(*problem), QStringLiteral("ERROR"),
                         ui::MessageIcon::Error);
-        return 1;
+        return cli::kExitFailed;
     }
 
     Upgrade2CommandLine line;
     parseArguments(rest, platform::switchMarkers(), line);
     Upgrade2Dlg window(line.root());
     window.exec(); // its result is not examined
-    return 0;
+    return cli::kExitOk;
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <optional>
 
 class Upgrade2App : public QApplication {
 public:
@@ -15,6 +16,11 @@ public:
 // The program's work for `arguments` (the program name first):
 //   upgrader [SIMULATOR ROOT...]    the root may be given unquoted, in pieces
 //   upgrader --screenshots DIR      renders the window into DIR and ends
-//   upgrader --help                 prints the usage (the manual page is made of it)
+//   upgrader --help                 the options
 // A QApplication must exist. Returns the exit code.
 int runUpgrader(const QStringList& arguments);
+
+// The exit code when `arguments` (after the program name) ask for the help
+// or cannot be used, answered on the terminal without a window or a display;
+// nothing when the program goes on to its window.
+std::optional<int> answerWithoutWindow(const QStringList& arguments);

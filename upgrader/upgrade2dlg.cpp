@@ -1,5 +1,5 @@
 #include "upgrader/upgrade2dlg.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "common/ui/messagebox.h"
 #include "upgrader/res/upgradericon.h"
 
@@ -80,13 +80,13 @@ void Upgrade2Dlg::refuseExit() {
 
 void Upgrade2Dlg::showLine(const std::string& text) {
     QListWidget* lines = list();
-    lines->addItem(platform::fromWindows1252(text));
+    lines->addItem(platform::fromPathText(text));
     if (lines->count() >= 2)
         lines->scrollToItem(lines->item(lines->count() - 1), QAbstractItemView::PositionAtTop);
 }
 
 void Upgrade2Dlg::showError(const std::string& text, const std::string& caption) {
-    ui::showMessage(this, platform::fromWindows1252(text), platform::fromWindows1252(caption),
+    ui::showMessage(this, platform::fromPathText(text), platform::fromPathText(caption),
                     ui::MessageIcon::Error);
 }
 

@@ -1,7 +1,7 @@
 #include "upgrader/upgraderun.h"
 
 #include "common/platform/fileops.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "upgrader/signature.h"
 
 #include <algorithm>
@@ -12,6 +12,11 @@ namespace {
 const std::string kEquals(32, '=');
 const std::string kHyphens(32, '-');
 constexpr std::size_t kErrorCapacity = 500;
+
+// A path as the lines and boxes show it: the file as the host names it.
+std::string shown(const std::string& path) {
+    return platform::pathText(platform::displayPath(path));
+}
 
 std::string gaugeFolderOf(const std::string& root, const UpgradeEntry& entry) {
     return root + '\\' + entry.folder + (entry.panelOnly == 1 ? "" : "\\panel");
@@ -140,7 +145,7 @@ void UpgradeRun::lookForBackup() {
     backupPresent_ = FileExists(backupPath_);
     baseIsBackup_ = backupPresent_;
     if (backupPresent_)
-        AddLine("Upgrade v1 gauge file " + backupPath_ + " already backup");
+        AddLine("Upgrade v1 gauge file " + shown(backupPath_) + " already backup");
     else
         AddLine("Upgrade v1 backup gauge file not found");
 }
@@ -148,7 +153,7 @@ void UpgradeRun::lookForBackup() {
 void UpgradeRun::checkBase() {
     const std::string& base = baseIsBackup_ ? backupPath_ : gaugePath_;
     AddLine("Checking the signature of the base gauge...");
-    AddLine(base);
+    AddLine(shown(base));
     switch (CheckSignature(base, entry().signatureV1)) {
     case SignatureMatch:
         AddLine("Valid (Upgrade v1)");
@@ -182,7 +187,7 @@ void UpgradeRun::makeBackup() {
     if (backupPresent_)
         return;
     AddLine("Creating backup gauge...");
-    AddLine("Copying " + gaugePath_ + " to " + backupPath_);
+    AddLine("Copying " + shown(gaugePath_) + " to " + shown(backupPath_));
     if (platform::copyFileNoOverwrite(gaugePath_, backupPath_)) {
         backupPresent_ = true;
         return;
@@ -219,7 +224,7 @@ void UpgradeRun::createNewGauge() {
 
 void UpgradeRun::verifyNewGauge() {
     AddLine("Checking the signature of the generated gauge...");
-    AddLine(gaugePath_);
+    AddLine(shown(gaugePath_));
     const SignatureResult result = CheckSignature(gaugePath_, entry().signatureV2);
     if (result == SignatureMatch) {
         AddLine("Successful.");
@@ -259,7 +264,7 @@ void UpgradeRun::updateAircraft() {
     const std::string folder = root_ + '\\' + entry().folder;
     const std::string backup = folder + "\\aircraft.upg1";
     const std::string aircraftFile = folder + "\\aircraft.cfg";
-    AddLine(aircraftFile);
+    AddLine(shown(aircraftFile));
     // FatalError moves the run on: it must be called once for this entry, and
     // later failures here only report.
     bool entryFailed = false;
@@ -277,7 +282,7 @@ void UpgradeRun::updateAircraft() {
     if (!FileExists(aircraftFile)) {
         if (!entryFailed) {
             step_ = StepFailed;
-            ReportError("The aircraft file could not be updated: " + aircraftFile +
+            ReportError("The aircraft file could not be updated: " + shown(aircraftFile) +
                             " (it is missing or cannot be read)",
                         "ERROR");
             FatalError();
@@ -301,10 +306,11 @@ AircraftFileUpdate UpgradeRun::UpdateAircraftFile(const std::string& aircraftFil
         return update;
     }
     const profile::WriteResult& failed = update.electrical.ok ? update.radios : update.electrical;
-    // The log is Windows-1252 text like every path the run shows.
-    const std::string reason = platform::toWindows1252(
+    // The log holds path text, like every path the run shows.
+    const std::string reason = platform::pathText(
         QString::fromUtf8(failed.reason.data(), static_cast<qsizetype>(failed.reason.size())));
-    ReportError("The aircraft file could not be updated: " + aircraftFile + " (" + reason + ")",
+    ReportError("The aircraft file could not be updated: " + shown(aircraftFile) + " (" + reason +
+                    ")",
                 "ERROR");
     return update;
 }

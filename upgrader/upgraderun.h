@@ -14,7 +14,8 @@
 #include <string_view>
 #include <vector>
 
-// What the run asks of its window. Texts are Windows-1252.
+// What the run asks of its window. Texts are path text (hostpath.h): the
+// paths the run shows are in them.
 class UpgradeView {
 public:
     virtual ~UpgradeView() = default;

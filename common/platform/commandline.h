@@ -1,6 +1,7 @@
 #pragma once
 // Command-line conventions of the host.
 
+#include <QStringList>
 #include <string_view>
 
 namespace platform {
@@ -9,5 +10,11 @@ namespace platform {
 // Windows "-" and "/" both do; elsewhere only "-", since "/" begins every
 // absolute path.
 std::string_view switchMarkers();
+
+// The program's arguments after its name, as Qt would give them, but before
+// any application object exists (the arguments decide which one to make).
+// Windows: from the wide command line, so no character is lost to the ANSI
+// code page; elsewhere `argv` in the locale's encoding.
+QStringList commandLineArguments(int argc, char* argv[]);
 
 } // namespace platform

@@ -16,12 +16,12 @@ struct ExePathSource {
     std::optional<std::string> fsRoot; // --fs-root as given on the command line (UTF-8)
 };
 
-// The stored "EXE Path" value as Windows-1252 text, or nothing when no source
-// has one. Values of `capacity` bytes or more do not fit and count as absent,
-// as the registry read reports them.
+// The stored "EXE Path" value as path text (hostpath.h), or nothing when no
+// source has one. Values of `capacity` bytes or more do not fit and count as
+// absent, as the registry read reports them.
 std::optional<std::string> readExePath(const ExePathSource& source, int capacity);
 
-// The process's working directory as Windows-1252 text.
+// The process's working directory as path text.
 std::string currentDirectory();
 
 } // namespace platform

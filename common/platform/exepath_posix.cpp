@@ -1,6 +1,5 @@
 #include "common/platform/exepath.h"
 #include "common/platform/hostpath.h"
-#include "common/platform/windows1252.h"
 
 #include <QString>
 #include <cstdlib>
@@ -14,10 +13,6 @@ std::optional<std::string> fitting(std::string value, int capacity) {
     if (value.size() + 1 > static_cast<std::size_t>(capacity))
         return std::nullopt;
     return value;
-}
-
-std::string fromUtf8(const std::string& text) {
-    return toWindows1252(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
@@ -102,7 +97,7 @@ std::optional<std::string> readWineRegistry() {
         if (startsWithIgnoringCase(rest, "str(2):"))
             rest.remove_prefix(7);
         if (const auto value = unescapeRegValue(rest))
-            found[section] = toWindows1252(*value);
+            found[section] = pathText(*value);
     }
     return found[0] ? found[0] : found[1];
 }
@@ -110,10 +105,12 @@ std::optional<std::string> readWineRegistry() {
 } // namespace
 
 std::optional<std::string> readExePath(const ExePathSource& source, int capacity) {
+    // The host's own bytes from the command line and the environment: any
+    // folder name the host can open stays usable.
     if (source.fsRoot)
-        return fitting(fromUtf8(*source.fsRoot), capacity);
+        return fitting(pathText(QString::fromStdString(*source.fsRoot)), capacity);
     if (const char* env = std::getenv(kFsRootEnv); env && *env)
-        return fitting(fromUtf8(env), capacity);
+        return fitting(env, capacity);
     if (auto value = readWineRegistry())
         return fitting(std::move(*value), capacity);
     return std::nullopt;
@@ -122,7 +119,7 @@ std::optional<std::string> readExePath(const ExePathSource& source, int capacity
 std::string currentDirectory() {
     std::error_code error;
     const std::filesystem::path cwd = std::filesystem::current_path(error);
-    return error ? std::string() : fromUtf8(cwd.string());
+    return error ? std::string() : cwd.string();
 }
 
 } // namespace platform

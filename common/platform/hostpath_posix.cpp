@@ -1,5 +1,4 @@
 #include "common/platform/hostpath.h"
-#include "common/platform/windows1252.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -79,6 +78,14 @@ QString qtPath(const fs::path& path) {
     return QFile::decodeName(path.c_str());
 }
 
+std::string pathText(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+QString fromPathText(std::string_view text) {
+    return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 fs::path winePrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)
         return fs::path(prefix);
@@ -87,7 +94,9 @@ fs::path winePrefix() {
 }
 
 fs::path hostPath(std::string_view windowsPath) {
-    std::string text = fromWindows1252(windowsPath).toUtf8().toStdString();
+    // Path text is the host's own bytes here; '\\' never occurs inside a
+    // UTF-8 sequence, so only separators change.
+    std::string text(windowsPath);
     for (char& c : text) {
         if (c == '\\')
             c = '/';

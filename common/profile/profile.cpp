@@ -85,6 +85,19 @@ int readInt(std::string_view section, std::string_view key, int fallback, std::s
     return static_cast<int>(number);
 }
 
+std::optional<ReadProblem> readProblem(std::string_view path) {
+    const QString file = toQt(platform::hostPath(path));
+    const QFileInfo info(file);
+    if (!info.exists())
+        return std::nullopt;
+    if (info.isDir())
+        return ReadProblem{file.toStdString(), "it is a folder, not a file"};
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return ReadProblem{file.toStdString(), in.errorString().toStdString()};
+    return std::nullopt;
+}
+
 WriteResult writeString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view path) {
     WriteBatch batch(path);

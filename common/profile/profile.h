@@ -4,6 +4,7 @@
 // as the system composes it (backslashes allowed), mapped to the host at the
 // file boundary.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,15 @@ struct WriteResult {
     std::string reason;   // why it failed, for the user
     explicit operator bool() const { return ok; }
 };
+
+// Why a file that is there cannot be read (a folder of that name, no
+// permission), or nothing when it reads or is missing. The read operations
+// take both for a missing file, as the system does; this tells the user.
+struct ReadProblem {
+    std::string hostPath; // the file as the host names it (UTF-8)
+    std::string reason;
+};
+std::optional<ReadProblem> readProblem(std::string_view path);
 
 // Sets `key` in `section` to `value`, written verbatim; creates the key, the
 // section (at the end) and the file when missing. Never creates folders.

@@ -9,19 +9,30 @@
 //       {1, ui::Kind::DefaultButton, "Ok", 322, 272, 50, 14},
 //   };
 //   constexpr ui::DialogTemplate kTemplate{"Configuration", 439, 293, kControls};
-//   ui::TemplateDialog dialog(kTemplate, parent);   // fixed size, controls placed
+//   ui::TemplateDialog dialog(kTemplate, parent);   // template size, controls placed
 //   dialog.control<QSlider>(1025)->setRange(0, 600);
 //
 // Every click of a button, radio button or check box reaches onCommand(id)
 // and the command() signal, as the template's owner expects. The Escape key
-// and the close box send command 2. By default command 1 ends the dialog with
-// result 1 and command 2 with result 2; override onCommand() to change that.
+// and the close box send command 2. By default command 1 ends the dialog
+// with result 1 and command 2 with result 2; override onCommand() to change
+// that. As in a Windows dialog, a radio group is one tab stop, entered at its
+// checked button, and the arrow keys move through it and choose the button
+// they reach. The controls lie on one content widget of the template's size,
+// which scrolls when the screen is too small (screenfit.h).
 
 #include <QDialog>
 #include <QHash>
+#include <memory>
 #include <span>
 
+class QButtonGroup;
+class QScreen;
+class QScrollArea;
+
 namespace ui {
+
+class ScreenFit;
 
 inline constexpr int kNoId = -1; // a control the template gives no id
 
@@ -73,6 +84,7 @@ class TemplateDialog : public QDialog {
     Q_OBJECT
 public:
     explicit TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+    ~TemplateDialog() override;
 
     // The control with `id`, or nullptr (also for a Custom row not placed yet).
     QWidget* control(int id) const;
@@ -94,19 +106,35 @@ public:
     // Escape and the close box: command 2.
     void reject() override;
 
+    // A template larger than its screen's available area opens inside it,
+    // its content scrolling and its bottom row of push buttons always in
+    // view; otherwise the window has the template's fixed size.
+    bool isScrolling() const;
+    QScrollArea* scrollArea() const;
+    // Template size whatever the screen, e.g. for a picture of the window.
+    void keepTemplateSize();
+
 Q_SIGNALS:
     void command(int id);
 
 protected:
     virtual void onCommand(int id);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     const Control* row(int id) const;
     void build();
+    void updateTabStop(QButtonGroup* group);
+    std::unique_ptr<ScreenFit> makeScreenFit();
+    void fitToScreen(const QScreen* screen);
 
     DialogTemplate template_;
     double scale_ = 1.0;
+    QWidget* content_ = nullptr; // every control, at template positions
     QHash<int, QWidget*> controls_;
+    std::unique_ptr<ScreenFit> fit_;
+    bool fitsScreen_ = true;
 };
 
 // The pixel size of the 8-point dialog font the templates are measured in.

@@ -33,8 +33,16 @@ void showMessage(QWidget* owner, const QString& text, const QString& caption, Me
         activeRecorder->messages_.push_back(Message{owner, text, caption, icon});
         return;
     }
-    QMessageBox box(toQt(icon), caption, text, QMessageBox::Ok, owner);
+    MessageBox box(icon, caption, text, owner);
     box.exec();
+}
+
+MessageBox::MessageBox(MessageIcon icon, const QString& caption, const QString& text,
+                       QWidget* owner)
+    : QMessageBox(toQt(icon), caption, QString(text).replace(u' ', QChar::Nbsp), QMessageBox::Ok,
+                  owner) {
+    // Plain text keeps the blanks that indent a line.
+    setTextFormat(Qt::PlainText);
 }
 
 } // namespace ui

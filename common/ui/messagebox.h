@@ -3,10 +3,9 @@
 // owner, a text, a caption, an icon and an OK button. Tests install a
 // MessageRecorder so that no test ever blocks on a real box.
 
+#include <QMessageBox>
 #include <QString>
 #include <vector>
-
-class QWidget;
 
 namespace ui {
 
@@ -20,6 +19,15 @@ struct Message {
 };
 
 void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
+
+// The box showMessage shows. Qt wraps a line wider than half the screen; our
+// texts are laid out line by line, so a line is kept whole (its blanks shown
+// as non-breaking ones) unless it is wider than the screen itself.
+class MessageBox : public QMessageBox {
+    Q_OBJECT
+public:
+    MessageBox(MessageIcon icon, const QString& caption, const QString& text, QWidget* owner);
+};
 
 // While one exists, messages are recorded instead of shown (innermost wins).
 class MessageRecorder {

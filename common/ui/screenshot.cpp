@@ -1,5 +1,7 @@
 #include "common/ui/screenshot.h"
 
+#include "common/ui/dialogtemplate.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -8,6 +10,9 @@
 namespace ui {
 
 QString saveScreenshot(QWidget& window, const QString& dir, const QString& name) {
+    // The whole window as its template draws it, whatever the screen.
+    if (auto* dialog = qobject_cast<TemplateDialog*>(&window))
+        dialog->keepTemplateSize();
     window.ensurePolished();
     window.show(); // lays out and applies styles; offscreen shows nothing
     QApplication::processEvents();

@@ -1,7 +1,7 @@
 #include "configurator/app/aircraftselector.h"
 
-#include "configurator/app/sessionstate.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/sessionstate.h"
 
 #include <QPixmap>
 

@@ -1,20 +1,15 @@
 #pragma once
-// The configurator's command line: the global --fs-root option and the
+// The configurator's command line: the program's own options and the
 // commands that run without a window.
+
+#include "common/cli/commandline.h"
 
 #include <QStringList>
 #include <optional>
+#include <span>
 #include <string>
 
 class QTextStream;
-
-struct CommandLine {
-    std::optional<std::string> fsRoot; // --fs-root DIR, anywhere on the line
-    QStringList words;                 // everything else, in order
-    QString error;                     // set when the line cannot be used
-};
-
-CommandLine parseCommandLine(const QStringList& arguments);
 
 // A command that needs no display: its words after the command name, and
 // standard output and error. Returns the process exit status.
@@ -24,4 +19,23 @@ struct CommandEntry {
     const char* name;
     const char* synopsis;
     CommandFunction run;
+    const cli::CommandSyntax& (*syntax)();
 };
+
+// What the program is asked to do.
+struct ProgramRequest {
+    enum class Action { MainMenu, Screenshots, Command, Help, BadArguments };
+    Action action = Action::MainMenu;
+    std::optional<std::string> fsRoot; // --fs-root DIR, before or after the command (UTF-8)
+    QString screenshotFolder;
+    const CommandEntry* command = nullptr;
+    QStringList commandArguments; // after the command's name
+    QString error;                // for BadArguments
+};
+
+// The program's options and help, listing `commands`.
+const cli::CommandSyntax& programSyntax(std::span<const CommandEntry> commands);
+
+// Reads the arguments after the program's name.
+ProgramRequest parseProgramLine(const QStringList& arguments,
+                                std::span<const CommandEntry> commands);

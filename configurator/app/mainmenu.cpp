@@ -3,11 +3,11 @@
 #include "common/ui/messagebox.h"
 #include "common/ui/writefailure.h"
 #include "configurator/app/aircraftselector.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplannertool.h"
 #include "configurator/keys/keyassignmentstool.h"
 #include "configurator/prefs/configurationdialog.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/sessionstate.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -227,8 +227,15 @@ SpeedFigures speedFigures(std::int32_t altitude, std::int32_t costIndex) {
     return speeds;
 }
 
-std::int32_t TripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
-                      std::int32_t altitude, std::int32_t costIndex, std::int32_t takeoffWeight) {
+namespace {
+
+struct TripProfile {
+    std::int32_t fuel = 0;          // kg
+    float climbDescentDistance = 0; // NM, the descent's 15 NM included
+};
+
+TripProfile tripProfile(const AircraftPerformance& aircraft, std::int32_t distance,
+                        std::int32_t altitude, std::int32_t costIndex, std::int32_t takeoffWeight) {
     const SpeedFigures speeds = speedFigures(altitude, costIndex);
     const float kC = speeds.kC;
     const float engines = static_cast<float>(aircraft.engines);
@@ -252,18 +259,33 @@ std::int32_t TripFuel(const AircraftPerformance& aircraft, std::int32_t distance
     const float cruiseMinutes = cruiseTime(altitude, remaining - descentDist) / kC;
     // The flow stays the one at the top-of-climb weight.
     const float cruiseFuelUsed = cruiseFlow * engines * cruiseMinutes * kC * kOneSixtieth;
-    return truncateToInt(cruiseFuelUsed + descentFuelUsed + climbFuelUsed);
+    return {truncateToInt(cruiseFuelUsed + descentFuelUsed + climbFuelUsed),
+            climbDist + descentDist};
+}
+
+TripProfile flightTripProfile(const AircraftPerformance& aircraft, std::int32_t distance,
+                              std::int32_t altitude, std::int32_t costIndex,
+                              std::int32_t zeroFuelWeight) {
+    // First pass assumes 20 kg of fuel per NM; the second takes off with the
+    // first pass's trip fuel.
+    const std::int32_t first = tripProfile(aircraft, distance, altitude, costIndex,
+                                           saturate(zeroFuelWeight + std::int64_t{20} * distance))
+                                   .fuel;
+    return tripProfile(aircraft, distance, altitude, costIndex,
+                       saturate(std::int64_t{zeroFuelWeight} + first));
+}
+
+} // namespace
+
+std::int32_t TripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
+                      std::int32_t altitude, std::int32_t costIndex, std::int32_t takeoffWeight) {
+    return tripProfile(aircraft, distance, altitude, costIndex, takeoffWeight).fuel;
 }
 
 std::int32_t FlightTripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
                             std::int32_t altitude, std::int32_t costIndex,
                             std::int32_t zeroFuelWeight) {
-    // First pass assumes 20 kg of fuel per NM; the second takes off with the
-    // first pass's trip fuel.
-    const std::int32_t first = TripFuel(aircraft, distance, altitude, costIndex,
-                                        saturate(zeroFuelWeight + std::int64_t{20} * distance));
-    return TripFuel(aircraft, distance, altitude, costIndex,
-                    saturate(std::int64_t{zeroFuelWeight} + first));
+    return flightTripProfile(aircraft, distance, altitude, costIndex, zeroFuelWeight).fuel;
 }
 
 std::int32_t routeReserve(std::int32_t reservePercent, std::int32_t tripFuel) {
@@ -315,8 +337,11 @@ TankDistribution DistributeFuel(const AircraftPerformance& aircraft, std::int32_
 
 FuelPlan PlanFuel(const AircraftPerformance& aircraft, const FuelPlanInput& input) {
     FuelPlan plan;
-    plan.tripFuel = FlightTripFuel(aircraft, input.distance, input.altitude, input.costIndex,
-                                   input.zeroFuelWeight);
+    const TripProfile trip = flightTripProfile(aircraft, input.distance, input.altitude,
+                                               input.costIndex, input.zeroFuelWeight);
+    plan.tripFuel = trip.fuel;
+    plan.climbDescentDistance = trip.climbDescentDistance;
+    plan.tooShortForAltitude = static_cast<float>(input.distance) < trip.climbDescentDistance;
     plan.routeReserve = routeReserve(input.reservePercent, plan.tripFuel);
     plan.blockFuel = saturate(std::int64_t{plan.tripFuel} + input.taxiFuel + plan.routeReserve +
                               input.finalFuel);

@@ -39,6 +39,11 @@ struct FuelPlan {
     std::int32_t routeReserve = 0;
     std::int32_t blockFuel = 0;
     TankDistribution tanks;
+    // Climb plus descent of the final pass, in NM. A distance shorter than
+    // that leaves a negative cruise: the figures are computed all the same,
+    // but they are no plan, and the user is told so.
+    float climbDescentDistance = 0.0f;
+    bool tooShortForAltitude = false;
 };
 
 // A remainder of 1 kg is the odd kilogram left by halving, not an excess.

@@ -1,10 +1,10 @@
 #include "configurator/fuel/fuelplanner.h"
 
 #include "common/ui/messagebox.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/sessionstate.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -120,8 +120,9 @@ const QString kMissingTank = QStringLiteral("---");
 CFuelPlanner::CFuelPlanner(QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent)
     , aircraft_(fuel::aircraftPerformance(CurrentAircraft)) {
-    // Bitmap 138, the image of the main menu's fuel planner button.
-    setImage(kBanner, QPixmap::fromImage(art::menuButtonImage(art::MenuTool::FuelPlanner)));
+    // Bitmap 138, the image of the main menu's fuel planner button, naming
+    // the aircraft the plan is for.
+    setImage(kBanner, QPixmap::fromImage(art::fuelPlannerBanner(CurrentAircraft)));
     const QRect planView = control(kPlanView)->geometry();
     setImage(kPlanView, QPixmap::fromImage(art::fuelTankPlanView(planView.size())));
 
@@ -211,6 +212,11 @@ void CFuelPlanner::validate() {
     setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
     setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unitFactor_)));
     showTanks(false);
+    // The figures stay as computed; the user must not take them for a plan.
+    if (plan_.tooShortForAltitude) {
+        ui::showMessage(this, fuel::tooShortForAltitudeText(input_, plan_),
+                        QStringLiteral("WARNING"), ui::MessageIcon::Exclamation);
+    }
     if (fuel::exceedsCapacity(plan_.tanks)) {
         ui::showMessage(
             this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),

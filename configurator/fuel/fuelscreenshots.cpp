@@ -2,8 +2,8 @@
 
 #include "common/ui/messagebox.h"
 #include "common/ui/screenshot.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplanner.h"
+#include "configurator/session/sessionstate.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "configurator/fuel/fueltables.h"
 
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 
 #include <cstring>
 

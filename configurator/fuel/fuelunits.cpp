@@ -64,4 +64,15 @@ std::int32_t leadingInteger(const QString& text) {
     return static_cast<std::int32_t>(value);
 }
 
+QString tooShortForAltitudeText(const FuelPlanInput& input, const FuelPlan& plan) {
+    const std::int32_t needed = truncateClamped(std::ceil(plan.climbDescentDistance));
+    return QStringLiteral("The flying distance of %1 NM is too short\n"
+                          "for a cruising altitude of %2 ft:\n"
+                          "the climb and the descent alone take about %3 NM.\n"
+                          "This fuel plan is not valid.")
+        .arg(input.distance)
+        .arg(input.altitude)
+        .arg(needed);
+}
+
 } // namespace fuel

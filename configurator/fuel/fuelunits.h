@@ -2,6 +2,8 @@
 // How the planner shows and reads weights: whole kilograms inside, the
 // current unit (kg or lb) in the fields.
 
+#include "configurator/fuel/fuelplan.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -22,6 +24,11 @@ std::int32_t convertShownWeight(std::int32_t shown, bool toPounds);
 
 // A tank as the planner shows it: "24747 (73.3%)".
 QString tankText(std::int32_t kilograms, float fraction, float unitFactor);
+
+// What the planner says after a plan whose distance is too short for its
+// cruising altitude: the figures and the climb and descent distance, whole NM
+// rounded up.
+QString tooShortForAltitudeText(const FuelPlanInput& input, const FuelPlan& plan);
 
 // The leading decimal integer of a field's text (at most its first 98
 // characters), 0 when there is none; saturates instead of overflowing.

@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 
 namespace keys {
 namespace {
@@ -145,13 +144,11 @@ void KeyCaptureField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     combination.virtualKey = virtualKeyOfEvent(*event, layout, native_);
-    QString keyText;
-    if (const int keyCode = keyCodeFromVirtualKey(combination.virtualKey); keyCode != 0)
-        keyText = platform::fromWindows1252(keyName(keyCode));
-    else
-        keyText = QKeySequence(key).toString(QKeySequence::NativeText);
-    if (keyText.isEmpty())
-        keyText = QStringLiteral("?");
+    // The name of the key code OK will store: a key outside the tables (the
+    // space bar, Enter with a modifier, ...) shows "No key defined", as the
+    // list of commands will.
+    const QString keyText =
+        platform::fromWindows1252(keyName(keyCodeFromVirtualKey(combination.virtualKey)));
     display(combination, keyText, true);
 }
 

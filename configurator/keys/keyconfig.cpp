@@ -7,6 +7,7 @@
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/shortcutstore.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -26,7 +27,6 @@ constexpr ui::DialogTemplate kTemplate{"Key Assignments", 219, 126, kControls};
 // The template's height of a drop-down list includes its open list; closed,
 // it is one line high.
 constexpr int kClosedListHeight = 12;
-constexpr int kListItemHeight = 8;
 
 } // namespace
 
@@ -41,7 +41,6 @@ CKeyConfig::CKeyConfig(CommandTable& table, std::string prefsPath, QWidget* pare
     const QRect closed = unitsToPixels(7, 7, 205, kClosedListHeight);
     list->setGeometry(open.x(), open.y(), open.width(),
                       std::max(closed.height(), list->sizeHint().height()));
-    list->setMaxVisibleItems((86 - kClosedListHeight) / kListItemHeight);
     list->addItem(QStringLiteral("Select a command"));
 
     loadShortcuts(table_, prefsPath_);
@@ -50,6 +49,9 @@ CKeyConfig::CKeyConfig(CommandTable& table, std::string prefsPath, QWidget* pare
             list->addItem(platform::fromWindows1252(table_.name(slot)), slot);
     }
     list->setCurrentIndex(0);
+    // Open, field and list together are as high as the template says.
+    const int rowHeight = std::max(1, list->view()->sizeHintForRow(0));
+    list->setMaxVisibleItems(std::max(1, (open.height() - list->height()) / rowHeight));
     connect(list, &QComboBox::currentIndexChanged, this, [this] { showShortcutOfSelection(); });
 }
 

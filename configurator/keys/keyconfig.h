@@ -19,7 +19,7 @@ class CKeyConfig : public ui::TemplateDialog {
 public:
     enum : int { kCommandList = 1001, kShortcut = 1007, kChange = 1008 };
 
-    // `prefsPath` as the system composes it (Windows-1252 path text).
+    // `prefsPath` as the system composes it (path text, common/platform/hostpath.h).
     CKeyConfig(CommandTable& table, std::string prefsPath, QWidget* parent = nullptr);
 
     // The outcome of the save on OK (ok until OK has been pressed).

@@ -1,93 +1,104 @@
 #include "configurator/keys/keyscommand.h"
 
+#include "common/platform/hostpath.h"
 #include "common/platform/windows1252.h"
-#include "configurator/app/installpaths.h"
+#include "common/profile/profile.h"
 #include "configurator/keys/commandtable.h"
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/shortcutstore.h"
+#include "configurator/session/installpaths.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace {
 
-const char* const kUsage = "usage: configurator keys [--json] [--layout en|fr]\n";
-
-QString jsonString(const QString& text) {
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\') + c;
-        else if (c.unicode() < 0x20)
-            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            quoted += c;
-    }
-    return quoted + QLatin1Char('"');
+QString shortcutOf(const keys::CommandTable& table, int slot) {
+    return platform::fromWindows1252(keys::shortcutText(table.modifier(slot), table.keyCode(slot)));
 }
 
 void printJson(const keys::CommandTable& table, QTextStream& out) {
-    out << "[\n";
+    QJsonArray commands;
     for (int slot = 0; slot < keys::CommandTable::kNamedCount; ++slot) {
-        out << "  {\"slot\": " << slot
-            << ", \"name\": " << jsonString(platform::fromWindows1252(table.name(slot)))
-            << ", \"modifier\": " << table.modifier(slot) << ", \"key\": " << table.keyCode(slot)
-            << ", \"shortcut\": "
-            << jsonString(platform::fromWindows1252(
-                   keys::shortcutText(table.modifier(slot), table.keyCode(slot))))
-            << (slot + 1 < keys::CommandTable::kNamedCount ? "},\n" : "}\n");
+        commands.append(QJsonObject{
+            {QStringLiteral("slot"), slot},
+            {QStringLiteral("name"), platform::fromWindows1252(table.name(slot))},
+            {QStringLiteral("modifier"), table.modifier(slot)},
+            {QStringLiteral("key"), table.keyCode(slot)},
+            {QStringLiteral("shortcut"), shortcutOf(table, slot)},
+        });
     }
-    out << "]\n";
+    out << QJsonDocument(commands).toJson(QJsonDocument::Indented);
 }
 
 void printSheet(const keys::CommandTable& table, QTextStream& out) {
-    out << "Key assignments from " << platform::fromWindows1252(PrefsPath) << " ("
+    out << "Key assignments from " << platform::displayPath(PrefsPath) << " ("
         << (keys::tableLayout() == keys::Layout::French ? "French" : "English")
         << " keyboard layout)\n\n";
     for (int slot = 0; slot < keys::CommandTable::kNamedCount; ++slot) {
         out << QStringLiteral("%1  ").arg(slot, 2, 10, QLatin1Char('0'))
             << platform::fromWindows1252(table.name(slot)).leftJustified(50) << "  "
-            << platform::fromWindows1252(
-                   keys::shortcutText(table.modifier(slot), table.keyCode(slot)))
-            << "\n";
+            << shortcutOf(table, slot) << "\n";
     }
 }
 
 } // namespace
 
+const cli::CommandSyntax& keysCommandSyntax() {
+    static const cli::CommandSyntax syntax{
+        "configurator keys",
+        "configurator [--fs-root DIR] keys [--json] [--layout en|fr]",
+        "Prints every command of the key assignments with its shortcut, as the\n"
+        "key assignments window loads them from Prefs.cfg: a cheat sheet.",
+        {{"json", nullptr, "print JSON instead of text"},
+         {"layout", "en|fr", "name the keys as this keyboard layout does (else the one in force)"},
+         kFsRootOption},
+        nullptr,
+        "0 done, 1 Prefs.cfg is there but cannot be read, 2 bad arguments",
+    };
+    return syntax;
+}
+
 int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    bool json = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QStringLiteral("--json")) {
-            json = true;
-        } else if (arg == QStringLiteral("--layout")) {
-            const QString value = args.value(++i);
-            if (value == QStringLiteral("en")) {
-                keys::forceLayout(keys::Layout::English);
-            } else if (value == QStringLiteral("fr")) {
-                keys::forceLayout(keys::Layout::French);
-            } else {
-                err << "configurator keys: --layout needs 'en' or 'fr'"
-                    << (value.isEmpty() ? QString() : QStringLiteral(", not '%1'").arg(value))
-                    << "\n"
-                    << kUsage;
-                return 2;
-            }
-        } else if (arg == QStringLiteral("--help")) {
-            out << kUsage;
-            return 0;
+    const cli::CommandSyntax& syntax = keysCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
+    if (!line.ok())
+        return cli::badArguments(syntax, line.error(), err);
+    if (line.helpRequested()) {
+        out << cli::helpText(syntax);
+        return cli::kExitOk;
+    }
+    if (line.isSet("layout")) {
+        const QString value = line.value("layout");
+        if (value == QStringLiteral("en")) {
+            keys::forceLayout(keys::Layout::English);
+        } else if (value == QStringLiteral("fr")) {
+            keys::forceLayout(keys::Layout::French);
         } else {
-            err << "configurator keys: unknown option '" << arg << "'\n" << kUsage;
-            return 2;
+            return cli::badArguments(
+                syntax,
+                QStringLiteral("--layout needs 'en' or 'fr'") +
+                    (value.isEmpty() ? QString() : QStringLiteral(", not '%1'").arg(value)),
+                err);
         }
     }
 
+    // The window would show the defaults; a terminal user is told why.
+    if (const auto problem = profile::readProblem(PrefsPath)) {
+        return cli::failure(syntax,
+                            QStringLiteral("cannot read %1: %2")
+                                .arg(QString::fromStdString(problem->hostPath),
+                                     QString::fromStdString(problem->reason)),
+                            err);
+    }
     // A table of its own, as a fresh run's key dialog would load it.
     keys::CommandTable table;
     keys::loadShortcuts(table, PrefsPath);
-    if (json)
+    if (line.isSet("json"))
         printJson(table, out);
     else
         printSheet(table, out);
-    return 0;
+    return cli::kExitOk;
 }

@@ -1,8 +1,8 @@
 #include "configurator/load/loadmanager.h"
 
 #include "common/platform/hostpath.h"
-#include "configurator/app/installpaths.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,9 +1,9 @@
 #include "configurator/load/loadmanagerdialog.h"
 
-#include "configurator/app/sessionstate.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/res/loadmanagerart.h"
+#include "configurator/session/sessionstate.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,90 +1,60 @@
 #include "configurator/load/payloadcommand.h"
 
 #include "configurator/load/loadmanager.h"
+#include "configurator/session/installpaths.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <optional>
+#include <utility>
 
 namespace {
 
-constexpr int kBadArguments = 2;
-constexpr int kNotInstalled = 3;
-constexpr int kSaveFailed = 1;
-
-const char* const kUsage =
-    "Usage: configurator payload --aircraft A330-200|A330-300|A340-300|A340-600\n"
-    "         [--business N] [--economy N] [--forward PCT] [--aft PCT]\n"
-    "         [--unit kg|lb] [--save] [--json]\n\n"
-    "Opens the aircraft's payload as the load manager does, applies the given\n"
-    "passenger counts and cargo percents (clamped to the seats and to 0..100),\n"
-    "and prints every weight in the unit (kg unless --unit lb). With --save the\n"
-    "payload is written into the aircraft's aircraft.cfg files as OK does.\n"
-    "Exit status: 0 done, 1 a save failed, 2 bad arguments, 3 not installed.\n";
+const char* const kAircraftNames = "A330-200, A330-300, A340-300 or A340-600";
 
 struct PayloadRequest {
     const PayloadAircraft* aircraft = nullptr;
     std::optional<int> business, economy, forward, aft;
     WeightUnit unit = WeightUnit::Kilograms;
-    bool save = false;
-    bool json = false;
-    bool help = false;
 };
 
-// Fills `request`; returns an error text for the user, or an empty string.
-QString parse(const QStringList& args, PayloadRequest& request) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& word = args[i];
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        std::optional<int>* position = nullptr;
-        if (word == QLatin1String("--help")) {
-            request.help = true;
-        } else if (word == QLatin1String("--save")) {
-            request.save = true;
-        } else if (word == QLatin1String("--json")) {
-            request.json = true;
-        } else if (word == QLatin1String("--aircraft")) {
-            const auto name = value();
-            if (!name)
-                return QStringLiteral("--aircraft needs a value");
-            request.aircraft = findPayloadAircraft(name->toStdString());
-            if (!request.aircraft)
-                return QStringLiteral("unknown aircraft '%1' (use A330-200, A330-300, A340-300 "
-                                      "or A340-600)")
-                    .arg(*name);
-        } else if (word == QLatin1String("--unit")) {
-            const auto unit = value();
-            if (unit == QLatin1String("kg"))
-                request.unit = WeightUnit::Kilograms;
-            else if (unit == QLatin1String("lb"))
-                request.unit = WeightUnit::Pounds;
-            else
-                return QStringLiteral("--unit must be kg or lb");
-        } else if (word == QLatin1String("--business")) {
-            position = &request.business;
-        } else if (word == QLatin1String("--economy")) {
-            position = &request.economy;
-        } else if (word == QLatin1String("--forward")) {
-            position = &request.forward;
-        } else if (word == QLatin1String("--aft")) {
-            position = &request.aft;
-        } else {
-            return QStringLiteral("unknown argument '%1'").arg(word);
-        }
-        if (position) {
-            const auto text = value();
-            bool ok = false;
-            const int number = text ? text->toInt(&ok) : 0;
-            if (!ok)
-                return QStringLiteral("%1 needs a whole number").arg(word);
-            *position = number;
-        }
-    }
-    if (!request.help && !request.aircraft)
+// Fills `request` from a parsed line; returns an error text for the user, or
+// an empty string.
+QString readRequest(const cli::ParsedLine& line, PayloadRequest& request) {
+    if (!line.isSet("aircraft"))
         return QStringLiteral("--aircraft is required");
+    const QString name = line.value("aircraft");
+    if (name.isEmpty())
+        return QStringLiteral("--aircraft needs a value");
+    request.aircraft = findPayloadAircraft(name.toStdString());
+    if (!request.aircraft)
+        return QStringLiteral("unknown aircraft '%1' (use %2)")
+            .arg(name, QLatin1String(kAircraftNames));
+    if (line.isSet("unit")) {
+        const QString unit = line.value("unit");
+        if (unit == QLatin1String("kg"))
+            request.unit = WeightUnit::Kilograms;
+        else if (unit == QLatin1String("lb"))
+            request.unit = WeightUnit::Pounds;
+        else
+            return QStringLiteral("--unit must be kg or lb");
+    }
+    const std::pair<const char*, std::optional<int>*> positions[] = {
+        {"business", &request.business},
+        {"economy", &request.economy},
+        {"forward", &request.forward},
+        {"aft", &request.aft},
+    };
+    for (const auto& [option, position] : positions) {
+        if (!line.isSet(option))
+            continue;
+        bool ok = false;
+        const int number = line.value(option).toInt(&ok);
+        if (!ok)
+            return QStringLiteral("--%1 needs a whole number").arg(QLatin1String(option));
+        *position = number;
+    }
     return {};
 }
 
@@ -115,36 +85,83 @@ void printText(const CLoadManager& model, QTextStream& out) {
 
 void printJson(const CLoadManager& model, QTextStream& out) {
     const PayloadFigures& f = model.figures();
-    out << "{\"aircraft\":\"" << model.aircraft().designation << "\""
-        << ",\"installed\":" << (model.isInstalled() ? "true" : "false")
-        << ",\"business\":" << model.business() << ",\"economy\":" << model.economy()
-        << ",\"forward\":" << model.forward() << ",\"aft\":" << model.aft() << ",\"unit\":\""
-        << (model.unit() == WeightUnit::Pounds ? "lb" : "kg") << "\""
-        << ",\"business_weight\":" << f.businessWeight << ",\"economy_weight\":" << f.economyWeight
-        << ",\"pax_weight\":" << f.paxWeight << ",\"forward_weight\":" << f.forwardWeight
-        << ",\"aft_weight\":" << f.aftWeight << ",\"cargo_weight\":" << f.cargoWeight
-        << ",\"aircraft_weight\":" << f.aircraftWeight << ",\"zfw\":" << f.zfw
-        << ",\"zfw_kg\":" << model.lastZfw() << "}\n";
+    const QJsonObject json{
+        {QStringLiteral("aircraft"), QLatin1String(model.aircraft().designation)},
+        {QStringLiteral("installed"), model.isInstalled()},
+        {QStringLiteral("business"), model.business()},
+        {QStringLiteral("economy"), model.economy()},
+        {QStringLiteral("forward"), model.forward()},
+        {QStringLiteral("aft"), model.aft()},
+        {QStringLiteral("unit"),
+         model.unit() == WeightUnit::Pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
+        {QStringLiteral("business_weight"), f.businessWeight},
+        {QStringLiteral("economy_weight"), f.economyWeight},
+        {QStringLiteral("pax_weight"), f.paxWeight},
+        {QStringLiteral("forward_weight"), f.forwardWeight},
+        {QStringLiteral("aft_weight"), f.aftWeight},
+        {QStringLiteral("cargo_weight"), f.cargoWeight},
+        {QStringLiteral("aircraft_weight"), f.aircraftWeight},
+        {QStringLiteral("zfw"), f.zfw},
+        {QStringLiteral("zfw_kg"), model.lastZfw()},
+    };
+    out << QJsonDocument(json).toJson(QJsonDocument::Compact) << "\n";
 }
 
 } // namespace
 
+const cli::CommandSyntax& payloadCommandSyntax() {
+    static const cli::CommandSyntax syntax{
+        "configurator payload",
+        "configurator [--fs-root DIR] payload --aircraft TYPE [--business N] [--economy N]\n"
+        "    [--forward PCT] [--aft PCT] [--unit kg|lb] [--save] [--json]",
+        "Opens the aircraft's payload as the load manager does, applies the given\n"
+        "passenger counts and cargo percents (clamped to the seats and to 0..100),\n"
+        "and prints every weight in the unit. With --save the payload is written\n"
+        "into the aircraft's aircraft.cfg files as OK does.",
+        {{"aircraft", "TYPE", "A330-200, A330-300, A340-300 or A340-600 (required)"},
+         {"business", "N", "passengers in business class"},
+         {"economy", "N", "passengers in economy class"},
+         {"forward", "PCT", "forward cargo, percent of the hold"},
+         {"aft", "PCT", "aft cargo, percent of the hold"},
+         {"unit", "kg|lb", "unit of the weights shown (kg)"},
+         {"save", nullptr, "write the payload into the aircraft files"},
+         {"json", nullptr, "print JSON instead of text"},
+         kFsRootOption},
+        nullptr,
+        "0 done, 1 a save failed or a file cannot be read, 2 bad arguments, 3 not installed",
+    };
+    return syntax;
+}
+
 int runPayloadCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const cli::CommandSyntax& syntax = payloadCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
+    if (!line.ok())
+        return cli::badArguments(syntax, line.error(), err);
+    if (line.helpRequested()) {
+        out << cli::helpText(syntax);
+        return cli::kExitOk;
+    }
     PayloadRequest request;
-    const QString error = parse(args, request);
-    if (!error.isEmpty()) {
-        err << "configurator payload: " << error << "\n" << kUsage;
-        return kBadArguments;
-    }
-    if (request.help) {
-        out << kUsage;
-        return 0;
-    }
+    if (const QString error = readRequest(line, request); !error.isEmpty())
+        return cli::badArguments(syntax, error, err);
 
     CLoadManager model(*request.aircraft);
+    // A file that is there but cannot be read would make the aircraft look
+    // not installed, or show the defaults: say which file and why.
+    bool unreadable = false;
+    for (const std::string& path : model.filePaths()) {
+        if (const auto problem = profile::readProblem(path)) {
+            err << "configurator payload: cannot read " << QString::fromStdString(problem->hostPath)
+                << ": " << QString::fromStdString(problem->reason) << "\n";
+            unreadable = true;
+        }
+    }
+    if (!model.isInstalled() && unreadable)
+        return cli::kExitFailed;
     if (!model.isInstalled()) {
         err << "Sorry, this aircraft is not installed on your system\n";
-        return kNotInstalled;
+        return cli::kExitNotInstalled;
     }
     model.load();
     if (request.business)
@@ -158,29 +175,30 @@ int runPayloadCommand(const QStringList& args, QTextStream& out, QTextStream& er
     model.setUnit(request.unit);
     model.refresh();
 
-    if (request.json)
+    const bool json = line.isSet("json");
+    if (json)
         printJson(model, out);
     else
         printText(model, out);
 
-    if (!request.save)
-        return 0;
+    if (!line.isSet("save"))
+        return cli::kExitOk;
     // Saving uses the positions only; the unit shown does not matter.
     const std::vector<profile::WriteResult> results = model.save();
-    int status = 0;
+    int status = cli::kExitOk;
     if (results.empty()) {
         err << "configurator payload: no aircraft file could be opened; nothing was saved\n";
-        status = kSaveFailed;
+        status = cli::kExitFailed;
     }
     for (const profile::WriteResult& result : results) {
         const QString file = QString::fromStdString(result.hostPath);
         if (result.ok) {
-            if (!request.json)
+            if (!json)
                 out << "Saved: " << file << "\n";
         } else {
             err << "configurator payload: could not save " << file << ": "
                 << QString::fromStdString(result.reason) << "\n";
-            status = kSaveFailed;
+            status = cli::kExitFailed;
         }
     }
     return status;

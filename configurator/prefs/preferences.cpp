@@ -1,6 +1,6 @@
 #include "configurator/prefs/preferences.h"
 
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 
 #include <cctype>
 #include <cstdio>

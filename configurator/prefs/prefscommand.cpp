@@ -1,40 +1,54 @@
 #include "configurator/prefs/prefscommand.h"
 
+#include "common/profile/profile.h"
 #include "configurator/prefs/preferences.h"
+#include "configurator/session/installpaths.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
+const cli::CommandSyntax& prefsCommandSyntax() {
+    static const cli::CommandSyntax syntax{
+        "configurator prefs",
+        "configurator [--fs-root DIR] prefs [--json]",
+        "Prints the preferences of section Common of Prefs.cfg as the configuration\n"
+        "window reads them (defaults applied to missing or unusable values).",
+        {{"json", nullptr, "print JSON instead of text"}, kFsRootOption},
+        nullptr,
+        "0 done, 1 Prefs.cfg is there but cannot be read, 2 bad arguments",
+    };
+    return syntax;
+}
+
 int runPrefsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    bool json = false;
-    for (const QString& arg : args) {
-        if (arg == QStringLiteral("--json")) {
-            json = true;
-        } else if (arg == QStringLiteral("--help")) {
-            out << "Usage: configurator prefs [--json]\n"
-                << "Prints the preferences of section Common of Prefs.cfg as the configuration\n"
-                << "window reads them (defaults applied to missing or unusable values).\n";
-            return 0;
-        } else {
-            err << "configurator prefs: unknown option '" << arg << "' (see 'prefs --help')\n";
-            return 2;
-        }
+    const cli::CommandSyntax& syntax = prefsCommandSyntax();
+    const cli::ParsedLine line = cli::parse(syntax, args);
+    if (!line.ok())
+        return cli::badArguments(syntax, line.error(), err);
+    if (line.helpRequested()) {
+        out << cli::helpText(syntax);
+        return cli::kExitOk;
     }
 
+    // The window would show the defaults; a terminal user is told why.
+    if (const auto problem = profile::readProblem(PrefsPath)) {
+        return cli::failure(syntax,
+                            QStringLiteral("cannot read %1: %2")
+                                .arg(QString::fromStdString(problem->hostPath),
+                                     QString::fromStdString(problem->reason)),
+                            err);
+    }
     prefs::getAll();
-    if (json) {
-        // Keys in the file's write order, which QJsonObject would sort away.
-        out << "{";
-        bool first = true;
-        for (const prefs::Setting& setting : prefs::kSettings) {
-            out << (first ? "\n" : ",\n") << "  \"" << setting.key
-                << "\": " << prefs::Working.*setting.value;
-            first = false;
-        }
-        out << "\n}\n";
-        return 0;
+    if (line.isSet("json")) {
+        QJsonObject json;
+        for (const prefs::Setting& setting : prefs::kSettings)
+            json.insert(QLatin1String(setting.key), prefs::Working.*setting.value);
+        out << QJsonDocument(json).toJson(QJsonDocument::Indented);
+        return cli::kExitOk;
     }
     for (const prefs::Setting& setting : prefs::kSettings)
         out << QString::fromLatin1(setting.key).leftJustified(18) << prefs::Working.*setting.value
             << "\n";
-    return 0;
+    return cli::kExitOk;
 }

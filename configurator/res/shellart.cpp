@@ -2,6 +2,7 @@
 
 #include "configurator/res/artpalette.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -211,7 +212,7 @@ void drawTitleShade(QPainter& painter, const QRectF& rect, double extent) {
 }
 
 void drawTitle(QPainter& painter, const QString& title, const QString& subtitle, QPointF at,
-               int titlePixels) {
+               int titlePixels, const QString& tag = {}) {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -224,12 +225,28 @@ void drawTitle(QPainter& painter, const QString& title, const QString& subtitle,
     painter.drawText(at, title);
     const double ruleY = at.y() + titlePixels * 0.30;
     painter.fillRect(QRectF(at.x() + 1, ruleY, titlePixels * 1.5, 3), kAccent);
-    if (!subtitle.isEmpty()) {
+    const double subtitleX = at.x() + 1;
+    if (!tag.isEmpty()) {
+        // An amber label on the subtitle line.
+        const QFont tagFont = titleFont(std::max(10, titlePixels * 2 / 5) + 2);
+        const QFontMetricsF metrics(tagFont);
+        const QRectF chip(subtitleX, ruleY + 5, metrics.horizontalAdvance(tag) + 10,
+                          metrics.height() + 1);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAccent);
+        painter.drawRoundedRect(chip, 3, 3);
+        painter.setFont(tagFont);
+        painter.setPen(kNight);
+        painter.drawText(chip, Qt::AlignCenter, tag);
+    }
+    // A tagged title is the window's own banner: the tag replaces the
+    // subtitle, which would run into the picture.
+    if (!subtitle.isEmpty() && tag.isEmpty()) {
         QFont small = titleFont(std::max(10, titlePixels * 2 / 5));
         small.setBold(false);
         painter.setFont(small);
         painter.setPen(kSubtitle);
-        painter.drawText(QPointF(at.x() + 1, ruleY + 4 + small.pixelSize()), subtitle);
+        painter.drawText(QPointF(subtitleX, ruleY + 4 + small.pixelSize()), subtitle);
     }
     painter.restore();
 }
@@ -356,7 +373,7 @@ void drawKeycap(QPainter& painter, const QRectF& key, const QString& label) {
     painter.restore();
 }
 
-QImage menuImage(MenuTool tool) {
+QImage menuImage(MenuTool tool, const QString& tag = {}) {
     QImage image = canvas(kMenuButtonSize);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -404,7 +421,7 @@ QImage menuImage(MenuTool tool) {
         break;
     }
     drawTitleShade(painter, rect, 0.62);
-    drawTitle(painter, title, subtitle, {18, 34}, 26);
+    drawTitle(painter, title, subtitle, {18, 34}, 26, tag);
     drawFrame(painter, rect);
     return image;
 }
@@ -413,6 +430,13 @@ QImage menuImage(MenuTool tool) {
 
 QImage menuButtonImage(MenuTool tool) {
     return menuImage(tool);
+}
+
+QImage fuelPlannerBanner(int aircraftCode) {
+    static const char* const kDesignations[] = {"A330-200", "A330-300", "A340-300", "A340-600"};
+    if (aircraftCode < 6 || aircraftCode > 9)
+        return menuImage(MenuTool::FuelPlanner);
+    return menuImage(MenuTool::FuelPlanner, QString::fromLatin1(kDesignations[aircraftCode - 6]));
 }
 
 QImage selectorImage(int aircraftCode) {

@@ -14,6 +14,9 @@ inline constexpr QSize kBannerSize{638, 100};
 
 // The tool's title over a picture strip.
 QImage menuButtonImage(MenuTool tool);
+// The fuel planner's banner: its menu image with the designation of the
+// aircraft planned for (codes 6 to 9; any other code: the menu image alone).
+QImage fuelPlannerBanner(int aircraftCode);
 // The aircraft's designation in large letters; codes 6 to 9.
 QImage selectorImage(int aircraftCode);
 // Banner of the configuration window, titled "Configuration".

@@ -31,4 +31,19 @@ TEST(Artwork, ImagesHaveTheSizesTheirControlsAreMadeFor) {
               art::menuButtonImage(art::MenuTool::KeyConfig));
 }
 
+// The fuel planner's banner is its menu image naming the aircraft planned for.
+TEST(Artwork, FuelPlannerBannerNamesTheAircraft) {
+    app();
+    const QImage menu = art::menuButtonImage(art::MenuTool::FuelPlanner);
+    for (int code = 6; code <= 9; ++code) {
+        const QImage banner = art::fuelPlannerBanner(code);
+        EXPECT_EQ(banner.size(), menu.size()) << code;
+        EXPECT_NE(banner, menu) << code;
+        if (code > 6) {
+            EXPECT_NE(banner, art::fuelPlannerBanner(code - 1)) << code;
+        }
+    }
+    EXPECT_EQ(art::fuelPlannerBanner(0), menu);
+}
+
 } // namespace

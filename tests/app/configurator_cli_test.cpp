@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -34,6 +36,65 @@ TEST(ConfiguratorProgram, HelpListsEveryCommandAndOption) {
     for (const char* word :
          {"--fs-root", "--screenshots", "paths", "prefs", "keys", "payload", "fuel"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(word))) << word;
+}
+
+ProgramRun upgrader(const QStringList& arguments, const QProcessEnvironment& env) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(UPGRADER_EXE), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every --help of both programs has the same parts, and none needs a display.
+TEST(ConfiguratorProgram, EveryHelpReadsAsOneFamily) {
+    const QStringList commands[] = {
+        {},
+        {QStringLiteral("paths")},
+        {QStringLiteral("prefs")},
+        {QStringLiteral("keys")},
+        {QStringLiteral("payload")},
+        {QStringLiteral("fuel")},
+    };
+    std::vector<std::pair<QString, ProgramRun>> runs;
+    for (const QStringList& command : commands) {
+        runs.emplace_back(
+            QStringLiteral("configurator ") + command.join(u' '),
+            configurator(command + QStringList{QStringLiteral("--help")}, noDisplay()));
+    }
+    runs.emplace_back(QStringLiteral("upgrader"),
+                      upgrader({QStringLiteral("--help")}, noDisplay()));
+    for (const auto& [name, run] : runs) {
+        SCOPED_TRACE(name.toStdString() + "\n" + run.out.toStdString() + run.err.toStdString());
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.err.isEmpty());
+        const QString usage = run.out.section(u'\n', 0, 0);
+        EXPECT_TRUE(usage.startsWith(QStringLiteral("Usage: ") + name.section(u' ', 0, 0)));
+        EXPECT_TRUE(usage.contains(name.section(u' ', 1)));
+        EXPECT_TRUE(run.out.contains(QStringLiteral("\n\nOptions:\n")));
+        EXPECT_TRUE(run.out.contains(QStringLiteral("\n  --help ")));
+        EXPECT_TRUE(run.out.contains(QStringLiteral("\nExit status: 0 done, ")));
+        EXPECT_TRUE(run.out.endsWith(QStringLiteral(".\n")));
+    }
+}
+
+TEST(ConfiguratorProgram, BadArgumentsExitTwoWithTheUsage) {
+    for (const QStringList& line :
+         {QStringList{QStringLiteral("--json")}, QStringList{QStringLiteral("frobnicate")},
+          QStringList{QStringLiteral("--fs-root")},
+          QStringList{QStringLiteral("--screenshots"), QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("prefs"), QStringLiteral("--xml")}}) {
+        const ProgramRun run = configurator(line, noDisplay());
+        EXPECT_EQ(run.exitCode, 2) << line.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("configurator"))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("\nUsage: "))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    const ProgramRun run = upgrader({QStringLiteral("--screenshots")}, noDisplay());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("upgrader: --screenshots needs a folder\n")))
+        << run.err.toStdString();
 }
 
 TEST(ConfiguratorProgram, PrefsJsonReadsTheFileUnderFsRoot) {

@@ -1,13 +1,16 @@
 #include "common/ui/messagebox.h"
 #include "configurator/app/aircraftselector.h"
-#include "configurator/app/installpaths.h"
 #include "configurator/app/mainmenu.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/prefs/configurationdialog.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -236,6 +239,75 @@ TEST_F(MainMenu, RealSelectorLoopsUntilAChoiceAndDoesNotCloseOnTheChoice) {
     EXPECT_TRUE(stillOpenAfterChoice);
     EXPECT_EQ(log_.created, std::vector<int>{kA340_600});
     EXPECT_EQ(CurrentAircraft, kNoAircraft);
+}
+
+// The real selector by keyboard: Down chooses the next aircraft, and Return
+// then ends the selector with that choice.
+TEST_F(MainMenu, RealSelectorArrowKeysChooseAndReturnGoesOn) {
+    MenuTools tools = fakeTools({});
+    tools.selectAircraft = standardTools().selectAircraft;
+    int openings = 0;
+    const auto key = [](QWidget* widget, Qt::Key pressed) {
+        QKeyEvent press(QEvent::KeyPress, pressed, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    };
+    int waits = 0;
+    std::function<void()> answer = [&] {
+        auto* selector = qobject_cast<AircraftSelector*>(QApplication::activeModalWidget());
+        // The focus arrives with the window's activation.
+        if (!selector || (!selector->focusWidget() && ++waits < 200)) {
+            QTimer::singleShot(5, answer);
+            return;
+        }
+        ++openings;
+        EXPECT_EQ(selector->focusWidget(), selector->control(1008));
+        key(selector->focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(selector->focusWidget(), selector->control(1009));
+        EXPECT_TRUE(selector->isChecked(1009));
+        EXPECT_EQ(CurrentAircraft, kA330_300);
+        EXPECT_TRUE(selector->isVisible());
+        key(selector->focusWidget(), Qt::Key_Return);
+        if (selector->isVisible()) {
+            ADD_FAILURE() << "Return left the selector open";
+            selector->reject();
+        }
+    };
+    QTimer::singleShot(0, answer);
+    CMainMenuDlg menu(tools);
+    menu.sendCommand(CMainMenuDlg::kFuelPlanner);
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(log_.created, std::vector<int>{kA330_300});
+}
+
+// Mean lightness of the middle of a button as drawn: its image, not its frame.
+double middleLightness(QAbstractButton* button) {
+    const QImage picture = button->grab().toImage();
+    const QRect middle(picture.width() / 4, picture.height() / 4, picture.width() / 2,
+                       picture.height() / 2);
+    double sum = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            sum += QColor(picture.pixel(x, y)).lightnessF();
+    return sum / (middle.width() * middle.height());
+}
+
+// The chosen aircraft's button looks pressed, so the user sees what
+// "Select an aircraft..." will open; the others look as before.
+TEST_F(MainMenu, SelectorShowsTheChosenAircraftPressed) {
+    AircraftSelector selector;
+    double released[4];
+    for (int i = 0; i < 4; ++i)
+        released[i] = middleLightness(selector.control<QAbstractButton>(1008 + i));
+    for (const int chosen : {1009, 1011}) {
+        selector.control<QAbstractButton>(chosen)->click();
+        for (int i = 0; i < 4; ++i) {
+            const double now = middleLightness(selector.control<QAbstractButton>(1008 + i));
+            if (1008 + i == chosen)
+                EXPECT_LT(now, released[i] * 0.9) << chosen;
+            else
+                EXPECT_DOUBLE_EQ(now, released[i]) << chosen << " " << 1008 + i;
+        }
+    }
 }
 
 // The real configuration window through the menu: Ok writes and the note follows.

@@ -1,7 +1,13 @@
 #include "configurator/fuel/fuelcommand.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QTextStream>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -25,29 +31,56 @@ TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
         run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --json");
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty());
-    EXPECT_EQ(r.out.toStdString(),
-              std::string("{\"aircraft\":\"A330-200\",\"trip_fuel\":45996,"
-                          "\"route_reserve\":2299,\"block_fuel\":49495,\"remainder\":1,"
-                          "\"capacity_warning\":false,"
-                          "\"inner\":{\"kg\":24747,\"fraction\":0.732507},"
-                          "\"outer\":{\"kg\":0,\"fraction\":0},"
-                          "\"center\":{\"kg\":0,\"fraction\":0},"
-                          "\"trim\":{\"kg\":0,\"fraction\":0}}\n"));
+    // One line; JSON objects are unordered, so compared as parsed.
+    EXPECT_EQ(r.out.count(QLatin1Char('\n')), 1);
+    EXPECT_TRUE(r.out.endsWith(QLatin1Char('\n')));
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.toUtf8()),
+              QJsonDocument::fromJson("{\"aircraft\":\"A330-200\",\"trip_fuel\":45996,"
+                                      "\"route_reserve\":2299,\"block_fuel\":49495,\"remainder\":1,"
+                                      "\"capacity_warning\":false,\"too_short_for_altitude\":false,"
+                                      "\"inner\":{\"kg\":24747,\"fraction\":0.732507},"
+                                      "\"outer\":{\"kg\":0,\"fraction\":0},"
+                                      "\"center\":{\"kg\":0,\"fraction\":0},"
+                                      "\"trim\":{\"kg\":0,\"fraction\":0}}\n"))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"fraction\":0.732507,"))); // six digits
 }
 
 TEST(FuelCommand, MissingTankIsNullAndExcessWarns) {
     const CommandRun r = run("--aircraft A330-300 --distance 7000 --altitude 35000 --zfw 170000 "
                              "--cost-index 80 --taxi 0 --reserve 10 --final 2000 --json");
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.contains(QStringLiteral("\"center\":null")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("\"capacity_warning\":true")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("\"trim\":{\"kg\":4918,\"fraction\":1}")));
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_TRUE(json.value(QStringLiteral("center")).isNull());
+    EXPECT_EQ(json.value(QStringLiteral("capacity_warning")), QJsonValue(true));
+    EXPECT_EQ(
+        json.value(QStringLiteral("trim")),
+        QJsonValue(QJsonObject{{QStringLiteral("kg"), 4918}, {QStringLiteral("fraction"), 1}}));
 
     const CommandRun text =
         run("--aircraft A330-300 --distance 7000 --altitude 35000 --zfw 170000");
     EXPECT_TRUE(text.out.contains(QStringLiteral("CENTER          ---\n")));
     EXPECT_TRUE(text.out.contains(
         QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip.\n")));
+}
+
+TEST(FuelCommand, DistanceTooShortForTheAltitudeIsFlaggedAndSaidInOneLine) {
+    const char* const shortHop = "--aircraft A340-600 --distance 50 --altitude 39000 --zfw 250000";
+    const CommandRun json = run((std::string(shortHop) + " --json").c_str());
+    EXPECT_EQ(json.status, 0);
+    const QJsonObject plan = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(plan.value(QStringLiteral("trip_fuel")).toInt(), -274);
+    EXPECT_EQ(plan.value(QStringLiteral("too_short_for_altitude")), QJsonValue(true));
+
+    const CommandRun text = run(shortHop);
+    EXPECT_EQ(text.status, 0);
+    const QStringList lines = text.out.split(QLatin1Char('\n'));
+    const auto warning = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+        return line.startsWith(QStringLiteral("The flying distance of 50 NM is too short for a "
+                                              "cruising altitude of 39000 ft: the climb"));
+    });
+    ASSERT_NE(warning, lines.end()) << text.out.toStdString();
+    EXPECT_TRUE(warning->endsWith(QStringLiteral("This fuel plan is not valid.")));
 }
 
 TEST(FuelCommand, TextShowsThePlanAsThePlannerDoes) {

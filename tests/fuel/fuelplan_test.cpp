@@ -1,5 +1,5 @@
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplan.h"
+#include "configurator/session/sessionstate.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +118,27 @@ TEST(FlightTripFuel, WorkedExamplesToTheKilogram) {
     EXPECT_EQ(fuel::FlightTripFuel(a330, 5000, 35000, 50, 170000), 76246);
 }
 
+// One flight per aircraft, each through its own climb and descent data set
+// and factors; the figures were worked out step by step apart from this code.
+TEST(FlightTripFuel, OneFlightOfEachAircraft) {
+    const struct {
+        std::int32_t code;
+        std::int32_t distance, altitude, costIndex, zfw;
+        std::int32_t trip;
+    } flights[] = {
+        {kA330_200, 3000, 35000, 50, 170000, 45996},
+        {kA330_300, 4000, 37000, 30, 175000, 50719},
+        {kA340_300, 5500, 33000, 60, 180000, 78760},
+        {kA340_600, 6500, 31000, 80, 250000, 114591},
+    };
+    for (const auto& f : flights) {
+        const fuel::AircraftPerformance& aircraft = *fuel::aircraftPerformance(f.code);
+        EXPECT_EQ(fuel::FlightTripFuel(aircraft, f.distance, f.altitude, f.costIndex, f.zfw),
+                  f.trip)
+            << aircraft.name;
+    }
+}
+
 TEST(TripFuel, ShortDistanceGivesNegativeCruiseFuelWithoutError) {
     const auto& a330 = aircraft(kA330_200);
     const std::int32_t w = 200000;
@@ -126,6 +147,50 @@ TEST(TripFuel, ShortDistanceGivesNegativeCruiseFuelWithoutError) {
         fuel::climbFuel(a330, 35000, w) * speeds.kC + fuel::descentFuel(a330, 35000, w) * speeds.kD;
     const std::int32_t trip = fuel::TripFuel(a330, 50, 35000, 50, w);
     EXPECT_LT(static_cast<float>(trip), climbAndDescent - 1000);
+}
+
+struct ShortHopCase {
+    const char* name;
+    std::int32_t code, distance, altitude, zeroFuelWeight;
+    bool tooShort;
+};
+
+void PrintTo(const ShortHopCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TooShortForAltitude : public testing::TestWithParam<ShortHopCase> {};
+
+// The figures are never changed; the flag only says whether the distance
+// leaves any cruise after the climb and the descent of the final pass.
+TEST_P(TooShortForAltitude, FlagsADistanceBelowClimbPlusDescent) {
+    const ShortHopCase& c = GetParam();
+    const fuel::FuelPlanInput input{c.distance, c.altitude, 50, c.zeroFuelWeight, 200, 5, 1000};
+    const fuel::FuelPlan plan = fuel::PlanFuel(aircraft(c.code), input);
+    EXPECT_EQ(plan.tooShortForAltitude, c.tooShort);
+    EXPECT_EQ(plan.tooShortForAltitude, static_cast<float>(c.distance) < plan.climbDescentDistance);
+    EXPECT_EQ(plan.tripFuel,
+              fuel::FlightTripFuel(aircraft(c.code), c.distance, c.altitude, 50, c.zeroFuelWeight));
+}
+
+const ShortHopCase kShortHops[] = {
+    {"A340_600ShortHopAtFL390", kA340_600, 50, 39000, 250000, true},
+    {"A330WorkedExample", kA330_200, 3000, 35000, 170000, false},
+    {"A330HundredMilesAtFL350", kA330_200, 100, 35000, 170000, true},
+    {"A330HundredMilesAtFL100", kA330_200, 100, 10000, 170000, false},
+    {"A340_300JustLongEnoughAtFL390", kA340_300, 260, 39000, 180000, false},
+    {"A340_300JustTooShortAtFL390", kA340_300, 200, 39000, 180000, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, TooShortForAltitude, testing::ValuesIn(kShortHops),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TooShortForAltitude, TheShortHopKeepsItsNegativeTripFuel) {
+    const fuel::FuelPlan plan =
+        fuel::PlanFuel(aircraft(kA340_600), {50, 39000, 50, 250000, 200, 5, 1000});
+    EXPECT_EQ(plan.tripFuel, -274);
+    EXPECT_LT(plan.blockFuel, 200 + 1000);
+    EXPECT_TRUE(plan.tooShortForAltitude);
 }
 
 TEST(RouteReserve, TruncatesTheExtendedProduct) {

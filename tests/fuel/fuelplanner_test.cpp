@@ -1,9 +1,10 @@
 #include "common/ui/messagebox.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fuelplanner.h"
 #include "configurator/fuel/fuelplannertool.h"
 #include "configurator/fuel/fuelscreenshots.h"
 #include "configurator/load/coloredit.h"
+#include "configurator/res/shellart.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <QApplication>
@@ -115,6 +116,19 @@ TEST_F(FuelPlannerTest, OpensWithDefaultsInKilograms) {
         EXPECT_TRUE(field->isReadOnly()) << c.id;
         EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << c.id;
     }
+}
+
+TEST_F(FuelPlannerTest, BannerNamesTheChosenAircraftAndTheCaptionStays) {
+    const auto banner = [](const CFuelPlanner& planner) {
+        return planner.control<QLabel>(P::kBanner)->pixmap().toImage();
+    };
+    choose(kA330_200);
+    CFuelPlanner a330;
+    choose(kA340_600);
+    CFuelPlanner a340;
+    EXPECT_EQ(banner(a330), QPixmap::fromImage(art::fuelPlannerBanner(kA330_200)).toImage());
+    EXPECT_NE(banner(a330), banner(a340));
+    EXPECT_EQ(a340.windowTitle(), QStringLiteral("Fuel Planner"));
 }
 
 TEST_F(FuelPlannerTest, StartsWithTheZeroFuelWeightTheLoadManagerConfirmed) {
@@ -313,6 +327,31 @@ TEST_F(FuelPlannerTest, FuelBeyondTheTanksWarnsAfterShowingThePlan) {
     EXPECT_EQ(text(planner, P::kOuterLeft), "2965 (100.0%)");
     EXPECT_EQ(text(planner, P::kCenter), "---");
     EXPECT_EQ(text(planner, P::kTrim), "4918 (100.0%)");
+}
+
+TEST_F(FuelPlannerTest, DistanceTooShortForTheAltitudeWarnsAfterShowingTheFigures) {
+    choose(kA340_600, 250000);
+    CFuelPlanner planner;
+    type(planner, P::kDistance, "50");
+    type(planner, P::kAltitude, "39000");
+    planner.sendCommand(P::kValidate);
+    EXPECT_EQ(text(planner, P::kTripFuel), "-274");
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const ui::Message& m = messages.messages()[0];
+    EXPECT_EQ(m.caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(m.icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(m.owner, &planner);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("The flying distance of 50 NM is too short\n"
+                                                 "for a cruising altitude of 39000 ft:\n"
+                                                 "the climb and the descent alone take about ")))
+        << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(QStringLiteral(" NM.\nThis fuel plan is not valid.")));
+
+    // A distance the climb and descent fit in plans without a word.
+    messages.clear();
+    type(planner, P::kDistance, "600");
+    planner.sendCommand(P::kValidate);
+    EXPECT_TRUE(messages.messages().empty());
 }
 
 TEST_F(FuelPlannerTest, MenuRunsThePlannerModallyUntilClose) {

@@ -1,7 +1,13 @@
-#include "configurator/app/sessionstate.h"
 #include "configurator/fuel/fueltables.h"
+#include "configurator/session/sessionstate.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -91,6 +97,60 @@ TEST(PerformanceTables, CruiseRowsDescendWithTheirSpeedsAndFlows) {
         EXPECT_EQ(fuel::CruiseTable[0].fuelFlow[j], flows39000[j]);
         EXPECT_EQ(fuel::CruiseTable[12].fuelFlow[j], flows19000[j]);
     }
+}
+
+// Every cell of the climb, descent and cruise tables against the figures
+// typed into performance_tables.txt. A decimal read with strtof is the same
+// single-precision number as the literal in the table source.
+TEST(PerformanceTables, EveryCellAsPublished) {
+    std::ifstream file(VOLARO_TEST_DATA_DIR "/performance_tables.txt");
+    ASSERT_TRUE(file) << "performance_tables.txt";
+    int climbRows = 0, descentRows = 0, cruiseRows = 0;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream words(line);
+        std::string kind, altitude;
+        words >> kind >> altitude;
+        std::vector<std::string> cells;
+        for (std::string cell; words >> cell;)
+            cells.push_back(cell);
+        const auto value = [&](std::size_t i) { return std::strtof(cells.at(i).c_str(), nullptr); };
+        SCOPED_TRACE(kind + " " + altitude + " ft");
+        if (kind == "climb" || kind == "descent") {
+            const bool climb = kind == "climb";
+            const int row = climb ? climbRows++ : descentRows++;
+            ASSERT_LT(row, climb ? fuel::kClimbRows : fuel::kDescentRows);
+            EXPECT_EQ(std::stoi(altitude),
+                      climb ? 1000 * row : fuel::kDescentTopAltitude - 1000 * row);
+            ASSERT_EQ(cells.size(), 4u * fuel::kDataSetCount);
+            for (int set = 0; set < fuel::kDataSetCount; ++set) {
+                const ClimbDescentRow& r =
+                    climb ? fuel::ClimbTable[set][row] : fuel::DescentTable[set][row];
+                const std::size_t first = 4u * static_cast<std::size_t>(set);
+                EXPECT_EQ(r.distanceIntercept, value(first)) << "set " << set;
+                EXPECT_EQ(r.distanceSlope, value(first + 1)) << "set " << set;
+                EXPECT_EQ(r.fuelIntercept, value(first + 2)) << "set " << set;
+                EXPECT_EQ(r.fuelSlope, value(first + 3)) << "set " << set;
+            }
+        } else if (kind == "cruise") {
+            const int row = cruiseRows++;
+            ASSERT_LT(row, fuel::kCruiseRows);
+            ASSERT_EQ(cells.size(), 1u + fuel::kCruiseWeightColumns);
+            const fuel::CruiseRow& r = fuel::CruiseTable[row];
+            EXPECT_EQ(r.altitude, std::stoi(altitude));
+            EXPECT_EQ(r.trueAirspeed, std::stoi(cells[0]));
+            for (int j = 0; j < fuel::kCruiseWeightColumns; ++j)
+                EXPECT_EQ(r.fuelFlow[j], std::stoi(cells.at(1u + static_cast<std::size_t>(j))))
+                    << "column " << j;
+        } else {
+            ADD_FAILURE() << "unknown line: " << line;
+        }
+    }
+    EXPECT_EQ(climbRows, fuel::kClimbRows);
+    EXPECT_EQ(descentRows, fuel::kDescentRows);
+    EXPECT_EQ(cruiseRows, fuel::kCruiseRows);
 }
 
 TEST(AircraftPerformance, ReferenceWeightsComeOutAsPublished) {

@@ -6,6 +6,7 @@
 #include "configurator/keys/keynames.h"
 #include "tests/support/tempdir.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -82,6 +83,24 @@ TEST_F(KeyDialogs, NoKeysSectionShowsDefaultsAndOkWritesAll182Keys) {
     EXPECT_EQ(profile::readInt("Common", "UnitSystem", -1, prefs), 1);
 }
 
+TEST_F(KeyDialogs, CommandListDropsBelowItsFieldAsHighAsItsTemplate) {
+    CKeyConfig config(table, prefs);
+    config.show();
+    QComboBox* commands = list(config);
+    commands->setCurrentIndex(40); // a menu-like popup would centre on this item
+    commands->showPopup();
+    QApplication::processEvents();
+    QWidget* popup = commands->view()->window();
+    ASSERT_TRUE(popup->isVisible());
+    const QRect field(commands->mapToGlobal(QPoint(0, 0)), commands->size());
+    const QRect dropped = popup->geometry();
+    const int templateHeight = config.unitsToPixels(7, 7, 205, 86).height();
+    EXPECT_GE(dropped.top(), field.bottom()) << "drops below the field";
+    EXPECT_LE(field.height() + dropped.height(), templateHeight + 4);
+    EXPECT_GE(field.height() + dropped.height(), templateHeight * 3 / 4);
+    commands->hidePopup();
+}
+
 TEST_F(KeyDialogs, FailedSaveIsReportedAndTheWindowStaysOpen) {
     const std::string missing = dir.file("gone/Prefs.cfg");
     CKeyConfig config(table, missing);
@@ -133,8 +152,11 @@ TEST_P(CaptureAndStore, OkStoresTheSlot) {
         EXPECT_EQ(assigner.control<QLineEdit>(CKeyAssigner::kCommandName)->text(),
                   QStringLiteral("[FCU] Speed Selected (Pull speed knob)"));
         EXPECT_EQ(assigner.captureField()->text(), QString()); // starts empty
-        if (c.key != 0)
+        if (c.key != 0) {
             press(assigner.captureField(), c.key, c.modifiers);
+            // What OK will store, before it is pressed.
+            EXPECT_EQ(assigner.captureField()->text(), QString::fromUtf8(c.shown));
+        }
         assigner.sendCommand(1);
         EXPECT_EQ(assigner.result(), 1);
     });
@@ -152,6 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 3, 63, "SHIFT + CTRL + F5"},
                     CaptureCase{"SpaceWithShift", Qt::Key_Space, Qt::ShiftModifier, 1, 0,
                                 "SHIFT + No key defined"},
+                    CaptureCase{"SpaceAlone", Qt::Key_Space, Qt::NoModifier, 0, 0,
+                                "No key defined"},
+                    CaptureCase{"EnterWithCtrl", Qt::Key_Return, Qt::ControlModifier, 2, 0,
+                                "CTRL + No key defined"},
                     CaptureCase{"CtrlKeypad7", Qt::Key_7, Qt::ControlModifier | Qt::KeypadModifier,
                                 2, 0x47, "CTRL + 7 (NUMPAD)"},
                     CaptureCase{"MainRow7", Qt::Key_7, Qt::NoModifier, 0, 8, "7"},
@@ -279,8 +305,9 @@ TEST_F(KeyDialogs, CaptureShowsTheCombinationAsTyped) {
     EXPECT_EQ(field.text(), QStringLiteral("CTRL + F12"));
     EXPECT_EQ(field.combination(), (KeyCombination{0x7B, false, true, false}));
 
-    press(&field, Qt::Key_Space, Qt::ShiftModifier); // no key code: shown by its own name
-    EXPECT_EQ(field.text(), QStringLiteral("SHIFT + Space"));
+    press(&field, Qt::Key_Space, Qt::ShiftModifier); // no key code: shown as OK stores it
+    EXPECT_EQ(field.text(), QStringLiteral("SHIFT + No key defined"));
+    EXPECT_EQ(field.combination(), (KeyCombination{0x20, true, false, false}));
     press(&field, Qt::Key_Backspace);
     EXPECT_EQ(field.combination(), KeyCombination{});
 }

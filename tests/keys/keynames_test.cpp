@@ -54,6 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ShortcutCase{"AccentedFrenchName", Layout::French, 0, 0x46,
                                  "Arr\xEAt D\xE9"
                                  "fil"},
+                    // 0x28 is the key two right of L, 0x29 the key left of 1,
+                    // whatever they print.
+                    ShortcutCase{"ApostropheKeyEnglish", Layout::English, 2, 0x28, "CTRL + '"},
+                    ShortcutCase{"ApostropheKeyFrench", Layout::French, 2, 0x28, "CTRL + \xF9"},
+                    ShortcutCase{"GraveKeyEnglish", Layout::English, 2, 0x29, "CTRL + `"},
+                    ShortcutCase{"GraveKeyFrench", Layout::French, 2, 0x29, "CTRL + \xB2"},
                     ShortcutCase{"HandEditedModifier", Layout::English, 7, 0x14, "? + T"},
                     ShortcutCase{"NegativeModifier", Layout::English, -1, 0x14, "? + T"}),
     [](const testing::TestParamInfo<ShortcutCase>& info) { return std::string(info.param.name); });
@@ -92,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                     PressCase{"Space", 0x20, 0, 0}, PressCase{"Enter", 0x0D, 0, 0},
                     PressCase{"NothingPressed", 0, 0, 0},
                     // 0xBA is ";" in English, "$" in French; 0xDF exists only in French.
-                    PressCase{"Oem1", 0xBA, 0x27, 0x1B}, PressCase{"Oem8", 0xDF, 0, 0x35}),
+                    PressCase{"Oem1", 0xBA, 0x27, 0x1B}, PressCase{"Oem8", 0xDF, 0, 0x35},
+                    // The grave key and the apostrophe key of each layout.
+                    PressCase{"Oem3", 0xC0, 0x29, 0x28}, PressCase{"Oem7", 0xDE, 0x28, 0x29}),
     [](const testing::TestParamInfo<PressCase>& info) { return std::string(info.param.name); });
 
 // Every row of both key-name tables: pressing its virtual key stores its key
@@ -176,11 +184,7 @@ TEST(PhysicalKeys, VirtualKeyOfEachPhysicalKeyGivesItsScanCode) {
         for (const int scanCode : keys::knownScanCodes()) {
             const int code = keys::keyCodeFromVirtualKey(
                 keys::virtualKeyOfScanCode(scanCode, true, layout), layout);
-            // The English table gives the apostrophe key (0x28) and the grave
-            // key (0x29) each other's codes; stored shortcuts carry them so.
-            const bool swapped =
-                layout == Layout::English && (scanCode == 0x28 || scanCode == 0x29);
-            if (code != 0 && !swapped) {
+            if (code != 0) {
                 EXPECT_EQ(code, scanCode) << layoutName(layout) << " scan code " << scanCode;
             }
         }

@@ -1,6 +1,7 @@
-#include "configurator/app/installpaths.h"
+#include "common/platform/hostpath.h"
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/keyscommand.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"
 
 #include <QByteArray>
@@ -91,6 +92,25 @@ TEST_F(KeysCommand, JsonEscapesBackslash) {
     ASSERT_EQ(commands.size(), 85);
     EXPECT_EQ(commands[16].toObject().value(QStringLiteral("shortcut")).toString(),
               QStringLiteral("\\"));
+}
+
+TEST_F(KeysCommand, CheatSheetNamesTheFileAsTheHostDoes) {
+    ASSERT_EQ(run({}), 0);
+    const QString file = platform::qtPath(root.path() / "Korvanta" / "Volaro" / "Prefs.cfg");
+    EXPECT_TRUE(QString::fromUtf8(out).startsWith(QStringLiteral("Key assignments from ") + file +
+                                                  QStringLiteral(" (")))
+        << out.toStdString();
+}
+
+// The window would show the defaults; the command says why instead.
+TEST_F(KeysCommand, PrefsFileThatCannotBeReadIsReported) {
+    std::filesystem::create_directories(root.path() / "Korvanta/Volaro/Prefs.cfg");
+    EXPECT_EQ(run({}), 1);
+    EXPECT_TRUE(out.isEmpty());
+    const QString file = platform::qtPath(root.path() / "Korvanta" / "Volaro" / "Prefs.cfg");
+    EXPECT_TRUE(
+        QString::fromUtf8(err).startsWith(QStringLiteral("configurator keys: cannot read ") + file))
+        << err.toStdString();
 }
 
 TEST_F(KeysCommand, BadArgumentsExitTwoWithMessage) {

@@ -1,9 +1,9 @@
 // Hostile aircraft.cfg files: a huge file, a huge line, NUL bytes, a UTF-8
 // byte order mark, CR-only line ends. Load reads what it can, falls back for
 // the rest, and Save changes nothing but the four station lines.
-#include "configurator/app/installpaths.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/load/loadmanager.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/textlines.h"
 

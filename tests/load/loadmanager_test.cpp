@@ -1,7 +1,7 @@
 #include "configurator/load/loadmanager.h"
 
-#include "configurator/app/installpaths.h"
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/asuser.h"
 #include "tests/support/tempdir.h"
 

@@ -1,11 +1,11 @@
 #include "configurator/load/loadmanagerdialog.h"
 
-#include "configurator/app/installpaths.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagertool.h"
 #include "configurator/load/loadscreenshots.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <QApplication>

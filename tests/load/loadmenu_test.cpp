@@ -1,10 +1,10 @@
 // The load manager as the main menu runs it: OK saves and hands the zero
 // fuel weight to the fuel planner; Cancel writes and hands over nothing.
 #include "common/ui/messagebox.h"
-#include "configurator/app/installpaths.h"
 #include "configurator/app/mainmenu.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/load/loadmanagerdialog.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <QApplication>

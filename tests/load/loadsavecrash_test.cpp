@@ -1,8 +1,8 @@
 // The save of an aircraft with two engine variants, killed at any moment,
 // leaves each of its files exactly as before or exactly as after.
-#include "configurator/app/installpaths.h"
-#include "configurator/app/sessionstate.h"
 #include "configurator/load/loadmanager.h"
+#include "configurator/session/installpaths.h"
+#include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

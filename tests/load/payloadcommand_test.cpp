@@ -1,6 +1,7 @@
 #include "configurator/load/payloadcommand.h"
 
-#include "configurator/app/installpaths.h"
+#include "common/platform/hostpath.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,19 @@ TEST_F(PayloadCommandTest, NotInstalledAircraftExitsWithThree) {
     const CommandRun r = run({QStringLiteral("--aircraft"), QStringLiteral("A330-200")});
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.err, QStringLiteral("Sorry, this aircraft is not installed on your system\n"));
+    EXPECT_TRUE(r.out.isEmpty());
+}
+
+// A file of that name that cannot be read is not "not installed".
+TEST_F(PayloadCommandTest, AircraftFileThatCannotBeReadIsReported) {
+    const auto file = dir.path() / "Aircraft" / "Korvanta TEV A332GE" / "Aircraft.cfg";
+    std::filesystem::create_directories(file);
+    const CommandRun r = run({QStringLiteral("--aircraft"), QStringLiteral("A330-200")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("configurator payload: cannot read ") +
+                                 platform::qtPath(file)))
+        << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("not installed")));
     EXPECT_TRUE(r.out.isEmpty());
 }
 

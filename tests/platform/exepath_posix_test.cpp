@@ -17,7 +17,7 @@ TEST_F(ExePath, WineRegistryValueUnescaped) {
         "[Software\\\\Microsoft\\\\Microsoft Games\\\\Flight Simulator\\\\9.0] 1700000000\n"
         "#time=1d\n"
         "\"EXE Path\"=\"C:\\\\Program Files\\\\Caf\\x00e9 \\\"FS9\\\"\\\\\"\n");
-    EXPECT_EQ(platform::readExePath({}, 500), "C:\\Program Files\\Caf\xE9 \"FS9\"\\");
+    EXPECT_EQ(platform::readExePath({}, 500), "C:\\Program Files\\Caf\xC3\xA9 \"FS9\"\\");
 }
 
 TEST_F(ExePath, WineRegistry32BitViewOfA64BitPrefix) {

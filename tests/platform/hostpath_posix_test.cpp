@@ -53,11 +53,21 @@ TEST(HostPath, OtherDriveLettersUseDosDevices) {
     EXPECT_TRUE(std::filesystem::exists(platform::hostPath("D:\\SIM\\X.CFG")));
 }
 
-TEST(HostPath, Windows1252NamesBecomeUtf8) {
+// Path text is the host's own bytes here: names in any script arrive whole,
+// and ASCII letters still match in any case.
+TEST(HostPath, HostNamesInAnyScriptPassThrough) {
     TempDir dir;
-    writeFile(dir.path() / "Caf\xC3\xA9" / "p.cfg", "x");
-    EXPECT_TRUE(
-        std::filesystem::exists(platform::hostPath(dir.path().string() + "\\CAF\xE9\\p.cfg")));
+    const std::string names[] = {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD FS9", // Cyrillic
+                                 "\xE9\xA3\x9E\xE8\xA1\x8C",             // CJK
+                                 "Caf\xC3\xA9 d\xE2\x80\x99\xC3\xA9t\xC3\xA9"};
+    for (const std::string& name : names) {
+        writeFile(dir.path() / name / "Aircraft" / "p.cfg", "x");
+        const std::string text = dir.path().string() + "/" + name + "\\AIRCRAFT\\P.cfg";
+        EXPECT_EQ(platform::hostPath(text), dir.path() / name / "Aircraft/p.cfg") << name;
+        EXPECT_EQ(platform::pathText(platform::fromPathText(text)), text) << name;
+        EXPECT_EQ(platform::displayPath(text),
+                  QString::fromUtf8(dir.path().string() + "/" + name + "/Aircraft/p.cfg"));
+    }
 }
 
 } // namespace

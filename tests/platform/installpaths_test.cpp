@@ -1,4 +1,4 @@
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/scopedenv.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -110,6 +111,33 @@ TEST_F(ConfigurationWindow, ToggledCheckBoxesWriteZeroOrOne) {
     EXPECT_EQ(written("FsuipcUsage"), "1");
     EXPECT_EQ(written("PushbackType"), "1");
     EXPECT_EQ(written("UnitSystem"), "1");
+}
+
+// Tab as the focused control receives it; returns the control it lands on.
+QWidget* tab(QWidget& window) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget(), &press);
+    return window.focusWidget();
+}
+
+TEST_F(ConfigurationWindow, TabEntersEachRadioGroupAtItsCheckedButton) {
+    writePrefs("[Common]\nUserExperience=1\nLocker=1\nUnitSystem=1\n");
+    auto d = open();
+    d->show();
+    d->control(2)->setFocus(); // Cancel, the last stop: Tab wraps round
+    EXPECT_EQ(tab(*d), d->control(1008)) << "Intermediate";
+    d->control(1025)->setFocus();
+    EXPECT_EQ(tab(*d), d->control(1005)) << "Imperial";
+    d->control(1027)->setFocus(); // the modifiers are disabled by the lock key
+    EXPECT_EQ(tab(*d), d->control(1017)) << "Scroll Lock";
+    click(*d, 1024); // the pushback type is never read: it opens at Standard
+    d->control(1022)->setFocus();
+    EXPECT_EQ(tab(*d), d->control(1024)) << "PPU";
+
+    click(*d, 1020); // None: the modifiers come back with Control-Shift checked
+    d->control(1027)->setFocus();
+    EXPECT_EQ(tab(*d), d->control(1015)) << "Control-Shift";
+    EXPECT_EQ(tab(*d), d->control(1020)) << "None";
 }
 
 TEST_F(ConfigurationWindow, LockKeyDisablesTheModifiersAndNoneBringsBackControlShift) {

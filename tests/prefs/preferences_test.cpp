@@ -1,7 +1,9 @@
+#include "common/platform/hostpath.h"
 #include "configurator/prefs/preferences.h"
 #include "configurator/prefs/prefscommand.h"
 #include "tests/prefs/prefsfixture.h"
 
+#include <QJsonDocument>
 #include <QTextStream>
 
 namespace {
@@ -137,13 +139,32 @@ TEST_F(Preferences, JsonCommandPrintsWhatTheGetOperationsRead) {
     QTextStream out(&outText), err(&errText);
     EXPECT_EQ(runPrefsCommand({QStringLiteral("--json")}, out, err), 0);
     out.flush();
-    EXPECT_EQ(outText, QStringLiteral("{\n  \"UnitSystem\": 0,\n  \"PushbackType\": 0,\n"
+    // JSON objects are unordered: compared as parsed.
+    EXPECT_EQ(QJsonDocument::fromJson(outText.toUtf8()),
+              QJsonDocument::fromJson("{\n  \"UnitSystem\": 0,\n  \"PushbackType\": 0,\n"
                                       "  \"UserExperience\": 1,\n  \"PanelVolume\": 100,\n"
                                       "  \"IRSAlignmentTime\": 900,\n  \"Modifier\": 0,\n"
                                       "  \"Locker\": 0,\n  \"AutoPause\": 0,\n"
-                                      "  \"FsuipcUsage\": 0,\n  \"FMGCSaveMode\": 2\n}\n"));
+                                      "  \"FsuipcUsage\": 0,\n  \"FMGCSaveMode\": 2\n}\n"))
+        << outText.toStdString();
+    EXPECT_TRUE(outText.endsWith(QLatin1Char('\n')));
     EXPECT_TRUE(errText.isEmpty());
     EXPECT_EQ(runPrefsCommand({QStringLiteral("--xml")}, out, err), 2);
+}
+
+// The window would show the defaults; the command says why instead.
+TEST_F(Preferences, CommandReportsAPrefsFileThatCannotBeRead) {
+    std::filesystem::create_directories(prefsFile());
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    EXPECT_EQ(runPrefsCommand({QStringLiteral("--json")}, out, err), 1);
+    out.flush();
+    err.flush();
+    EXPECT_TRUE(outText.isEmpty());
+    EXPECT_TRUE(
+        errText.startsWith(QStringLiteral("configurator prefs: cannot read ") +
+                           platform::qtPath(sim_.path() / "Korvanta" / "Volaro" / "Prefs.cfg")))
+        << errText.toStdString();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // A temporary simulator folder with an empty preferences folder, and
 // `InstallFolder`/`PrefsPath` pointing into it.
 
-#include "configurator/app/installpaths.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -1,14 +1,18 @@
 #include "common/ui/dialogtemplate.h"
 #include "common/ui/dialogunits.h"
+#include "common/ui/screenfit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -19,8 +23,9 @@ char* argv[] = {arg0, nullptr};
 QApplication& app() {
     // Kept until the process ends: destroying it among the exit handlers
     // races Qt's own global objects.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
+    return *qApp;
 }
 
 constexpr ui::Control kControls[] = {
@@ -83,6 +88,98 @@ TEST(TemplateDialog, ClicksBecomeCommandsAndOkCancelEndWithTheirId) {
     QTimer::singleShot(0, &dialog, [&] { dialog.reject(); }); // Escape, close box
     EXPECT_EQ(dialog.exec(), 2);
     EXPECT_EQ(commands.back(), 2);
+}
+
+// Tab and Shift+Tab as the focused widget receives them.
+QWidget* tab(QWidget& window, bool backward = false) {
+    QKeyEvent press(QEvent::KeyPress, backward ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backward ? Qt::ShiftModifier : Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget(), &press);
+    return window.focusWidget();
+}
+
+TEST(TemplateDialog, TabEntersEachRadioGroupAtItsCheckedButton) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    dialog.show();
+    dialog.setChecked(12, true);
+    dialog.control<QRadioButton>(14)->click();
+    dialog.control(2)->setFocus();
+    EXPECT_EQ(tab(dialog), dialog.control(12)); // wraps round to the first group
+    EXPECT_EQ(tab(dialog), dialog.control(14));
+    EXPECT_EQ(tab(dialog), dialog.control(15));
+    EXPECT_EQ(tab(dialog, true), dialog.control(14));
+    EXPECT_EQ(tab(dialog, true), dialog.control(12));
+
+    // Checked from the program while the focus is elsewhere: the stop follows.
+    dialog.setChecked(13, true);
+    dialog.control(15)->setFocus();
+    EXPECT_EQ(tab(dialog, true), dialog.control(13));
+}
+
+TEST(TemplateDialog, TabEntersAGroupWithoutCheckAtItsFirstEnabledButton) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    dialog.show();
+    dialog.control(13)->setEnabled(false);
+    dialog.setChecked(13, true); // checked but disabled
+    dialog.control(12)->setFocus();
+    EXPECT_EQ(tab(dialog), dialog.control(14));
+}
+
+QWidget* arrow(QWidget& window, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget(), &press);
+    return window.focusWidget();
+}
+
+TEST(TemplateDialog, ArrowKeysMoveRoundTheRadioGroupAndChoose) {
+    app();
+    ui::TemplateDialog dialog(kTemplate);
+    std::vector<int> commands;
+    QObject::connect(&dialog, &ui::TemplateDialog::command,
+                     [&](int id) { commands.push_back(id); });
+    dialog.show();
+    dialog.control(11)->setFocus(); // none of its group checked yet
+    EXPECT_EQ(arrow(dialog, Qt::Key_Down), dialog.control(12));
+    EXPECT_TRUE(dialog.isChecked(12));
+    EXPECT_EQ(arrow(dialog, Qt::Key_Right), dialog.control(11)) << "round at the end";
+    EXPECT_TRUE(dialog.isChecked(11));
+    EXPECT_FALSE(dialog.isChecked(12));
+    EXPECT_EQ(arrow(dialog, Qt::Key_Up), dialog.control(12)) << "round at the start";
+    EXPECT_EQ(arrow(dialog, Qt::Key_Left), dialog.control(11));
+    EXPECT_EQ(commands, (std::vector<int>{12, 11, 12, 11}));
+    EXPECT_FALSE(dialog.isChecked(13) || dialog.isChecked(14)) << "the other group is untouched";
+
+    dialog.control(14)->setEnabled(false);
+    dialog.control(13)->setFocus();
+    EXPECT_EQ(arrow(dialog, Qt::Key_Down), dialog.control(13)) << "a disabled button is skipped";
+}
+
+// Before a window is first shown its frame is unknown: placed at the top
+// edge, its title bar would lie above the screen.
+TEST(ScreenFit, KeepsTheWindowAndItsFrameInsideTheArea) {
+    app();
+    QDialog window;
+    auto* content = new QWidget(&window);
+    content->setFixedSize(300, 200);
+    ui::ScreenFit fit(window, *content, {}, 200);
+    const QRect area(0, 0, 800, 600);
+    fit.fitTo(area);
+    EXPECT_FALSE(fit.isScrolling());
+
+    const struct {
+        QPoint at, expected;
+    } cases[] = {
+        {{250, 0}, {250, ui::kWindowFrameAllowance.top()}},
+        {{790, 300}, {800 - ui::kWindowFrameAllowance.right() - 300, 300}},
+        {{100, 100}, {100, 100}}, // inside: left where it is
+    };
+    for (const auto& c : cases) {
+        window.setGeometry(QRect(c.at, window.size()));
+        fit.keepInside(area);
+        EXPECT_EQ(window.geometry().topLeft(), c.expected) << c.at.x() << "," << c.at.y();
+    }
 }
 
 } // namespace

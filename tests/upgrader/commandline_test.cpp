@@ -48,11 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"AbsoluteRootKeptWhereSlashIsNoSwitch",
                  {QStringLiteral("/home/pilot/My"), QStringLiteral("Sim"), QStringLiteral("-z")},
                  kPosix,
-                 "/home/pilot/My Sim z"},
-        JoinCase{"Windows1252Text",
-                 {QStringLiteral("C:\\Simulateur \u00e9t\u00e9")},
-                 kWindows,
-                 "C:\\Simulateur \xe9t\xe9"}),
+                 "/home/pilot/My Sim z"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Upgrade2CommandLine, JoinedRootLongerThanTheBufferIsCutAndFlagged) {
@@ -67,16 +63,13 @@ TEST(Upgrade2CommandLine, JoinedRootLongerThanTheBufferIsCutAndFlagged) {
     EXPECT_TRUE(over.tooLong());
 }
 
-TEST(RootProblem, RefusesRootsThatDoNotFitOrCannotBeWritten) {
+TEST(RootProblem, RefusesRootsThatDoNotFit) {
     EXPECT_EQ(rootProblem({QStringLiteral("/sim/FS9")}, "-", 194), std::nullopt);
     EXPECT_EQ(rootProblem({QString(194, u'a')}, "-", 194), std::nullopt);
     const auto tooLong = rootProblem({QString(100, u'a'), QString(94, u'b')}, "-", 194);
     ASSERT_TRUE(tooLong);
     EXPECT_EQ(*tooLong, "The simulator folder given on the command line is too long: at most 194 "
                         "characters can be used.");
-    const auto foreign = rootProblem({QStringLiteral("/sim/\u65e5\u672c")}, "-", 194);
-    ASSERT_TRUE(foreign);
-    EXPECT_NE(foreign->find("contains characters that the upgrade cannot use"), std::string::npos);
 }
 
 } // namespace

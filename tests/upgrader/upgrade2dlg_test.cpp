@@ -213,7 +213,9 @@ TEST_F(Upgrade2DlgTest, ProgramOnATreeWithAWrongGaugeLogsTheFailure) {
                      "Checking the existence of the gauge backup...",
                      "Upgrade v1 backup gauge file not found",
                      "Checking the signature of the base gauge...",
-                     sim.root() + "\\Aircraft\\Korvanta TEV A332GE\\panel\\A332GE_Korvanta.gau",
+                     sim.path("Aircraft/Korvanta TEV A332GE/panel/A332GE_Korvanta.gau")
+                         .make_preferred()
+                         .string(),
                      "ERROR: The A332GE_Korvanta gauge is not the right one.",
                      "Please install Upgrade v1 first.", "Fatal error for A332GE_Korvanta",
                      std::string(32, '-')});

@@ -47,14 +47,24 @@ protected:
         sim.write(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg", kAircraftCfg);
     }
 
-    // Windows path text of an entry's files, as the lines show them.
-    std::string gaugeText(const UpgradeEntry& e) const {
+    // Windows path text of an entry's files, as the run composes it.
+    std::string gaugeWindowsText(const UpgradeEntry& e) const {
         return sim.root() + "\\" + e.folder + (e.panelOnly ? "" : "\\panel") + "\\" + e.gaugeName +
                ".gau";
     }
-    std::string backupText(const UpgradeEntry& e) const {
-        std::string text = gaugeText(e);
+    std::string backupWindowsText(const UpgradeEntry& e) const {
+        std::string text = gaugeWindowsText(e);
         return text.replace(text.size() - 4, 4, ".upg1");
+    }
+    // The host path of a file below the root, as the lines show it.
+    std::string shown(const std::string& relative) const {
+        return sim.path(relative).make_preferred().string();
+    }
+    std::string gaugeText(const UpgradeEntry& e) const {
+        return shown(FakeSimulator::gaugeFile(e));
+    }
+    std::string backupText(const UpgradeEntry& e) const {
+        return shown(FakeSimulator::backupFile(e));
     }
 
     // The lines of an entry upgraded from a version 1 gauge without backup.
@@ -78,7 +88,7 @@ protected:
         if (!e.panelOnly) {
             lines.insert(lines.end(),
                          {"Updating aircraft.cfg...",
-                          sim.root() + "\\" + e.folder + "\\aircraft.cfg",
+                          shown(FakeSimulator::folderOf(e) + "/aircraft.cfg"),
                           "Creating a backup copy of the aircraft.cfg file named aircraft.upg1...",
                           "Aircraft updated (ADF2 added)."});
         }
@@ -189,9 +199,9 @@ TEST_F(UpgradeRunTest, McduBaseSelectsThePatchDataFileWithUnderscore) {
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].commandLine(),
               (std::vector<std::string>{"\"" + sim.root() + "\\VolaroUpgrade\\patch.bin\"", "-d",
-                                        "-f", "-s", "\"" + backupText(aircraft) + "\"",
+                                        "-f", "-s", "\"" + backupWindowsText(aircraft) + "\"",
                                         "\"" + sim.root() + "\\VolaroUpgrade\\A332_fs9.pak2_\"",
-                                        "\"" + gaugeText(aircraft) + "\""}));
+                                        "\"" + gaugeWindowsText(aircraft) + "\""}));
     EXPECT_EQ(view.lines[5], "Valid (MCDU Upgrade)");
     EXPECT_EQ(run.baseKind(), BaseKind::McduUpgrade);
     EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v2);
@@ -508,7 +518,7 @@ TEST_F(UpgradeRunTest, AircraftFileThatCannotBeWrittenFailsTheEntryWithAnErrorLi
     });
     ASSERT_EQ(status, 0) << "the run must end as failed\n" << sim.log();
 
-    const std::string cfgText = sim.root() + "\\" + aircraft.folder + "\\aircraft.cfg";
+    const std::string cfgText = shown(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg");
     const std::string log = sim.log();
     EXPECT_NE(log.find("ERROR: The aircraft file could not be updated: " + cfgText + " ("),
               std::string::npos)
@@ -585,7 +595,7 @@ TEST_F(UpgradeRunTest, MissingAircraftFileBesideAnOldBackupFailsTheEntryAndIsNot
     UpgradeRun run(sim.root(), catalogue, view);
 
     runToEnd(run);
-    const std::string cfgText = sim.root() + "\\" + aircraft.folder + "\\aircraft.cfg";
+    const std::string cfgText = shown(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg");
     EXPECT_THAT(view.errors,
                 ElementsAre(std::make_pair("The aircraft file could not be updated: " + cfgText +
                                                " (it is missing or cannot be read)",

@@ -5,7 +5,7 @@
 //   volaro_upgrade_showcase --screenshots DIR
 // Writes DIR/upgrader-after-upgrade.png; fails unless the run succeeded.
 #include "common/platform/display.h"
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "common/ui/messagebox.h"
 #include "tests/upgrader/fakesimulator.h"
 #include "upgrader/screenshots.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
 
     ui::MessageRecorder messages; // an error box would wait for a click
     Upgrade2Dlg window(
-        platform::toWindows1252(QDir::toNativeSeparators(QString::fromStdString(sim.root()))),
+        platform::pathText(QDir::toNativeSeparators(QString::fromStdString(sim.root()))),
         catalogue);
     const QString file =
         saveAfterRunScreenshot(window, arguments[2], QStringLiteral("upgrader-after-upgrade"));

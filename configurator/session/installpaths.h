@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "common/cli/commandline.h"
 #include "common/platform/exepath.h"
 
 inline constexpr int kInstallFolderSize = 500;
 inline constexpr int kPrefsPathSize = 1000;
 
-// Windows-1252 path text, terminated; zero until resolved.
+// Path text (common/platform/hostpath.h), terminated; zero until resolved.
 extern char InstallFolder[kInstallFolderSize];
 extern char PrefsPath[kPrefsPathSize];
 
@@ -24,3 +25,7 @@ void resolveInstallPaths(const std::optional<std::string>& exePath,
 
 // The same with the host's sources (command line, environment, registry).
 void resolveInstallPaths(const platform::ExePathSource& source);
+
+// --fs-root DIR: the simulator folder, before or after any command.
+inline const cli::Option kFsRootOption{"fs-root", "DIR",
+                                       "the simulator folder (see 'configurator --help')"};

@@ -1,4 +1,4 @@
-#include "configurator/app/sessionstate.h"
+#include "configurator/session/sessionstate.h"
 
 std::int32_t CurrentAircraft = kNoAircraft;
 std::int32_t LastZfw = 0;
