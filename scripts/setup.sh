@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs. Idempotent: quiet and
-# quick when everything is there already.
+# Installs every Debian package the project needs, and the packages named as
+# arguments (what one script alone needs). Idempotent: quiet and quick when
+# everything is there already.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
+  help2man
+  "$@"
 )
 
 missing=()

@@ -26,11 +26,16 @@ QStringList saveUpgraderScreenshots(const QString& dir) {
     Upgrade2Dlg window(platform::pathText(QDir::toNativeSeparators(simulator.path())));
     QStringList files;
     files << ui::saveScreenshot(window, dir, QStringLiteral("upgrader-ready"));
+    files << saveAfterRunScreenshot(window, dir, QStringLiteral("upgrader-after-run"));
+    files.removeAll(QString());
+    return files;
+}
+
+QString saveAfterRunScreenshot(Upgrade2Dlg& window, const QString& dir, const QString& name) {
     window.OnActionButton();
     while (window.run().entryIndex() < window.run().entryCount())
         window.OnTimer();
-    files << ui::saveScreenshot(window, dir, QStringLiteral("upgrader-after-run"));
+    const QString file = ui::saveScreenshot(window, dir, name);
     window.OnActionButton(); // End: closes the log
-    files.removeAll(QString());
-    return files;
+    return file;
 }
