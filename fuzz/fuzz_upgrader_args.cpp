@@ -1,6 +1,6 @@
 // Any argument vector through the upgrader's argument joining: nothing
 // crashes, and the root is the joined arguments cut to fit its buffer.
-#include "common/platform/windows1252.h"
+#include "common/platform/hostpath.h"
 #include "upgrader/commandline.h"
 
 #include <QString>
@@ -25,7 +25,8 @@ constexpr std::string_view kSwitchMarkers = "-/";
 } // namespace
 
 // Input: one byte for the longest usable root, then the arguments separated
-// by NUL bytes, as UTF-8 (so any character, also one Windows-1252 lacks).
+// by NUL bytes, as UTF-8 (so any character, also one Windows-1252 lacks);
+// the root is host path text, as the upgrader composes it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string joined;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        std::string text = platform::toWindows1252(arguments[i]);
+        std::string text = platform::pathText(arguments[i]);
         if (!text.empty() && kSwitchMarkers.find(text.front()) != std::string_view::npos)
             text.erase(0, 1);
         if (i > 0)
