@@ -111,12 +111,18 @@ ParsedLine parse(const CommandSyntax& syntax, const QStringList& arguments,
     return line;
 }
 
-QString helpText(const CommandSyntax& syntax) {
-    QString text;
-    QTextStream out(&text);
+namespace {
+void writeUsage(const CommandSyntax& syntax, QTextStream& out) {
     const QStringList usages = QString::fromLatin1(syntax.usage).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < usages.size(); ++i)
         out << (i == 0 ? "Usage: " : "       ") << usages[i] << "\n";
+}
+} // namespace
+
+QString helpText(const CommandSyntax& syntax) {
+    QString text;
+    QTextStream out(&text);
+    writeUsage(syntax, out);
     if (syntax.description && *syntax.description)
         out << "\n" << syntax.description << "\n";
 
@@ -141,11 +147,20 @@ QString helpText(const CommandSyntax& syntax) {
 
 int badArguments(const CommandSyntax& syntax, const QString& problem, QTextStream& err) {
     err << syntax.program << ": " << problem << "\n";
-    const QStringList usages = QString::fromLatin1(syntax.usage).split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < usages.size(); ++i)
-        err << (i == 0 ? "Usage: " : "       ") << usages[i] << "\n";
+    writeUsage(syntax, err);
     err << "See '" << syntax.program << " --help'.\n";
     return kExitBadArguments;
+}
+
+std::optional<int> answerBadOrHelp(const CommandSyntax& syntax, const ParsedLine& line,
+                                   QTextStream& out, QTextStream& err) {
+    if (!line.ok())
+        return badArguments(syntax, line.error(), err);
+    if (line.helpRequested()) {
+        out << helpText(syntax);
+        return kExitOk;
+    }
+    return std::nullopt;
 }
 
 int failure(const CommandSyntax& syntax, const QString& problem, QTextStream& err, int status) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCommandLineParser;
@@ -74,6 +75,12 @@ QString helpText(const CommandSyntax& syntax);
 // Writes "<program>: <problem>", the usage and where the help is to `err`;
 // returns kExitBadArguments.
 int badArguments(const CommandSyntax& syntax, const QString& problem, QTextStream& err);
+
+// What a command answers before its own work: the exit status of a line that
+// cannot be used (told as badArguments does) or that asks for --help (the
+// help printed to `out`); nothing when the command is to run.
+std::optional<int> answerBadOrHelp(const CommandSyntax& syntax, const ParsedLine& line,
+                                   QTextStream& out, QTextStream& err);
 
 // Writes "<program>: <problem>" to `err`; returns `status`.
 int failure(const CommandSyntax& syntax, const QString& problem, QTextStream& err,

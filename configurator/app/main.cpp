@@ -39,12 +39,8 @@ const cli::CommandSyntax& pathsCommandSyntax() {
 int printPaths(const QStringList& args, QTextStream& out, QTextStream& err) {
     const cli::CommandSyntax& syntax = pathsCommandSyntax();
     const cli::ParsedLine line = cli::parse(syntax, args);
-    if (!line.ok())
-        return cli::badArguments(syntax, line.error(), err);
-    if (line.helpRequested()) {
-        out << cli::helpText(syntax);
-        return cli::kExitOk;
-    }
+    if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
+        return *answered;
     out << "InstallFolder: " << platform::fromPathText(InstallFolder) << "\n"
         << "PrefsPath: " << platform::fromPathText(PrefsPath) << "\n"
         << "Preferences file: " << platform::displayPath(PrefsPath) << "\n";

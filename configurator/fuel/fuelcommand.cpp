@@ -157,12 +157,8 @@ const cli::CommandSyntax& fuelCommandSyntax() {
 int runFuelCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     const cli::CommandSyntax& syntax = fuelCommandSyntax();
     const cli::ParsedLine line = cli::parse(syntax, args);
-    if (!line.ok())
-        return cli::badArguments(syntax, line.error(), err);
-    if (line.helpRequested()) {
-        out << cli::helpText(syntax);
-        return cli::kExitOk;
-    }
+    if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
+        return *answered;
     FuelRequest request;
     if (const QString error = readRequest(line, request); !error.isEmpty())
         return cli::badArguments(syntax, error, err);

@@ -64,12 +64,8 @@ const cli::CommandSyntax& keysCommandSyntax() {
 int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     const cli::CommandSyntax& syntax = keysCommandSyntax();
     const cli::ParsedLine line = cli::parse(syntax, args);
-    if (!line.ok())
-        return cli::badArguments(syntax, line.error(), err);
-    if (line.helpRequested()) {
-        out << cli::helpText(syntax);
-        return cli::kExitOk;
-    }
+    if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
+        return *answered;
     if (line.isSet("layout")) {
         const QString value = line.value("layout");
         if (value == QStringLiteral("en")) {

@@ -24,12 +24,8 @@ const cli::CommandSyntax& prefsCommandSyntax() {
 int runPrefsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     const cli::CommandSyntax& syntax = prefsCommandSyntax();
     const cli::ParsedLine line = cli::parse(syntax, args);
-    if (!line.ok())
-        return cli::badArguments(syntax, line.error(), err);
-    if (line.helpRequested()) {
-        out << cli::helpText(syntax);
-        return cli::kExitOk;
-    }
+    if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
+        return *answered;
 
     // The window would show the defaults; a terminal user is told why.
     if (const auto problem = profile::readProblem(PrefsPath)) {

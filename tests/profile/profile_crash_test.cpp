@@ -9,18 +9,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using testing_support::entriesIn;
 using testing_support::readFile;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
 namespace {
-
-std::size_t entriesIn(const std::filesystem::path& dir) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
-        ++n;
-    return n;
-}
 
 TEST(WriteCrashSafety, FullDiskBeforeRenameLeavesOldFileAndReportsFailure) {
     TempDir dir;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using testing_support::entriesIn;
 using testing_support::readFile;
 using testing_support::runAsUnprivileged;
 using testing_support::TempDir;
@@ -15,13 +16,6 @@ using testing_support::writeFile;
 namespace {
 
 const std::string kOld = "; kept\r\n[Common]\r\nUnitSystem=0\r\n";
-
-std::size_t entriesIn(const std::filesystem::path& dir) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
-        ++n;
-    return n;
-}
 
 int writeAsUnprivileged(const std::string& path) {
     return runAsUnprivileged([&] {

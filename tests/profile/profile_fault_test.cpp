@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+using testing_support::entriesIn;
 using testing_support::readFile;
 using testing_support::runAsUnprivileged;
 using testing_support::TempDir;
@@ -14,13 +15,6 @@ using testing_support::writeFile;
 namespace {
 
 const std::string kOld = "; kept\r\n[Common]\r\nUnitSystem=0\r\n";
-
-std::size_t entriesIn(const std::filesystem::path& dir) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
-        ++n;
-    return n;
-}
 
 // 0: refused with a reason; 1: reported success; 2: refused without a reason.
 int writeAsUnprivileged(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+using testing_support::entriesIn;
 using testing_support::readFile;
 using testing_support::TempDir;
 using testing_support::writeFile;
@@ -13,13 +14,6 @@ using testing_support::writeFile;
 namespace {
 
 const std::string kOld = "; kept\r\n[Common]\r\nUnitSystem=0\r\n";
-
-std::size_t entriesIn(const std::filesystem::path& dir) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
-        ++n;
-    return n;
-}
 
 // Another program's handle on a file, with the sharing it allows others.
 class HeldOpen {
