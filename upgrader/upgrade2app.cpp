@@ -2,6 +2,7 @@
 #include "common/platform/commandline.h"
 #include "common/platform/hostpath.h"
 #include "common/ui/messagebox.h"
+#include "upgrader/checkcommand.h"
 #include "upgrader/commandline.h"
 #include "upgrader/screenshots.h"
 #include "upgrader/upgrade2dlg.h"
@@ -30,9 +31,18 @@ std::optional<int> answerWithoutWindow(const QStringList& arguments) {
         out << cli::helpText(syntax);
         return cli::kExitOk;
     }
-    if (line.value("screenshots").isEmpty()) {
+    if (line.isSet("check") || line.isSet("json")) {
+        QTextStream out(stdout);
         QTextStream err(stderr);
-        return cli::badArguments(syntax, QStringLiteral("--screenshots needs a folder"), err);
+        return runCheckCommand(arguments, UpgradeCatalogue(), out, err);
+    }
+    if (line.value("screenshots").isEmpty() || !line.positional().isEmpty()) {
+        QTextStream err(stderr);
+        return cli::badArguments(syntax,
+                                 line.value("screenshots").isEmpty()
+                                     ? QStringLiteral("--screenshots needs a folder")
+                                     : QStringLiteral("--screenshots takes one folder"),
+                                 err);
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -95,6 +96,18 @@ TEST(ConfiguratorProgram, BadArgumentsExitTwoWithTheUsage) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("upgrader: --screenshots needs a folder\n")))
         << run.err.toStdString();
+}
+
+TEST(UpgraderProgram, CheckAnswersOnTheTerminalAndLeavesTheFolderAsItWas) {
+    testing_support::TempDir sim;
+    std::filesystem::create_directories(sim.path() / "VolaroUpgrade");
+    const ProgramRun run = upgrader(
+        {QStringLiteral("--check"), QString::fromStdString(sim.path().string())}, noDisplay());
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith(
+        QStringLiteral("A run has nothing to do: 0 already version 2, 9 not installed.\n")))
+        << run.out.toStdString();
+    EXPECT_TRUE(std::filesystem::is_empty(sim.path() / "VolaroUpgrade")); // no log
 }
 
 TEST(ConfiguratorProgram, PrefsJsonReadsTheFileUnderFsRoot) {
