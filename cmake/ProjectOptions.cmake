@@ -47,8 +47,11 @@ function(volaro_test name)
   target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE
     VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}")
+  # Backups of the files a test writes go to the build folder, never to the
+  # user's data folder; tests of the backups choose their own folder.
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     # A test that hangs fails in minutes instead of holding the run.
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 180)
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VOLARO_BACKUP_DIR=${VOLARO_TEST_PATH_PREFIX}${PROJECT_BINARY_DIR}/test-backups"
+      TIMEOUT 180)
 endfunction()
