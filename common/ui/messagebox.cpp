@@ -34,7 +34,7 @@ MessageRecorder::~MessageRecorder() {
 
 void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
     if (activeRecorder) {
-        activeRecorder->messages_.push_back(Message{owner, text, caption, icon});
+        activeRecorder->messages_.push_back(Message{owner, text, caption, icon, {}});
         return;
     }
     MessageBox box(icon, caption, text, owner);
