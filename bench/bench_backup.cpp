@@ -6,6 +6,7 @@
 #include "configurator/keys/commandtable.h"
 #include "configurator/keys/shortcutstore.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "configurator/backups/backupcommands.h"
 
 #include "common/backup/backupstore.h"
+#include "configurator/session/installpaths.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -32,7 +33,8 @@ const cli::CommandSyntax& backupsCommandSyntax() {
         "kept each time the tools replaced them (the newest 20 per file): per file,\n"
         "version 1 is the newest, with the time it was kept and its size. They are\n"
         "kept in the user's data folder, or in $VOLARO_BACKUP_DIR when it is set.",
-        {{"json", nullptr, "print JSON instead of text"}},
+        // --fs-root is taken by every command; backups do not depend on it.
+        {{"json", nullptr, "print JSON instead of text"}, kFsRootOption},
         nullptr,
         "0 done, 2 bad arguments",
     };
@@ -94,7 +96,7 @@ const cli::CommandSyntax& restoreCommandSyntax() {
         "its current content as the newest version (so a restore can be undone too).\n"
         "FILE is the file as 'configurator backups' names it, its path on this system\n"
         "(for example .../Korvanta/Volaro/Prefs.cfg); version 1 is the newest.",
-        {{"version", "N", "the version to put back (1, the newest)"}},
+        {{"version", "N", "the version to put back (1, the newest)"}, kFsRootOption},
         "FILE",
         "0 done, 1 no such version or the file could not be written, 2 bad arguments",
     };
