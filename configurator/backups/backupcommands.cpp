@@ -155,6 +155,7 @@ int runRestoreCommand(const QStringList& args, QTextStream& out, QTextStream& er
     }
     out << "Restored " << native(version.source) << " to " << what << ".\n";
     if (result.keptCurrent)
-        out << "Its previous content is kept as version 1.\n";
+        out << "The content it replaced is now version 1: 'configurator restore "
+            << native(version.source) << "' undoes this.\n";
     return cli::kExitOk;
 }

@@ -82,8 +82,10 @@ TEST_F(BackupCommands, RestorePutsTheVersionBackAndSaysWhatItDid) {
     EXPECT_TRUE(restored.out.startsWith(QStringLiteral("Restored ") + host() +
                                         QStringLiteral(" to version 2 (kept ")))
         << restored.out.toStdString();
-    EXPECT_TRUE(
-        restored.out.endsWith(QStringLiteral("Its previous content is kept as version 1.\n")));
+    EXPECT_TRUE(restored.out.endsWith(QStringLiteral("The content it replaced is now version 1: "
+                                                     "'configurator restore ") +
+                                      host() + QStringLiteral("' undoes this.\n")))
+        << restored.out.toStdString();
 
     // Version 1 is now what the restore replaced: restoring it undoes it.
     EXPECT_EQ(run(runRestoreCommand, {host()}).status, 0);
