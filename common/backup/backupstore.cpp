@@ -50,6 +50,21 @@ QString folderNameFor(const QString& source) {
     return readable + u'-' + QString::fromLatin1(hash.toHex().left(16));
 }
 
+// Qt does not say why a folder could not be made: look at the nearest
+// existing part of its path.
+QString whyNoFolder(const QString& folder) {
+    QFileInfo part(folder);
+    while (!part.exists() && !part.isRoot() && part.absolutePath() != part.absoluteFilePath())
+        part = QFileInfo(part.absolutePath());
+    if (part.exists() && !part.isDir())
+        return QStringLiteral("%1 is a file, not a folder")
+            .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+    if (part.exists() && !part.isWritable())
+        return QStringLiteral("no permission to write in %1")
+            .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+    return QStringLiteral("the disk refused it");
+}
+
 std::optional<QByteArray> readAll(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
@@ -119,7 +134,8 @@ QString Store::keep(const QString& source, const QByteArray& bytes) const {
     const QString where = QDir::toNativeSeparators(folder_);
     const QDir dir(folder_ + u'/' + folderNameFor(source));
     if (!QDir().mkpath(dir.path()))
-        return QStringLiteral("the backup folder %1 cannot be created").arg(where);
+        return QStringLiteral("the backup folder %1 cannot be created: %2")
+            .arg(where, whyNoFolder(dir.path()));
     if (!dir.exists(kSourceRecord)) {
         const QString error = replaceFile(dir.filePath(kSourceRecord), normalised(source).toUtf8());
         if (!error.isEmpty())
