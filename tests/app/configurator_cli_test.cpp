@@ -52,7 +52,8 @@ TEST(ConfiguratorProgram, PayloadSaveThenRestoreGivesBackTheBytes) {
 
     const ProgramRun listed = configurator({QStringLiteral("backups")}, env);
     EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
-    const QString host = listed.out.section(u'\n', 2, 2).trimmed(); // after the folder and a blank line
+    const QString host =
+        listed.out.section(u'\n', 2, 2).trimmed(); // after the folder and a blank line
     EXPECT_TRUE(host.endsWith(QStringLiteral("Aircraft.cfg"))) << listed.out.toStdString();
     const ProgramRun restored = configurator({QStringLiteral("restore"), host}, env);
     EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString();
