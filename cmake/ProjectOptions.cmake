@@ -39,14 +39,18 @@ endif()
 # on one kind of system.
 function(volaro_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;POSIX_SOURCES;WINDOWS_SOURCES;LIBS" ${ARGN})
+  # Every test program keeps the backups of the files it writes in the build
+  # folder, run by ctest or by hand, never in the user's data folder.
+  set(backups ${PROJECT_SOURCE_DIR}/tests/support/testbackups.cpp)
   if(WIN32)
-    add_executable(${name} ${ARG_SOURCES} ${ARG_WINDOWS_SOURCES})
+    add_executable(${name} ${ARG_SOURCES} ${ARG_WINDOWS_SOURCES} ${backups})
   else()
-    add_executable(${name} ${ARG_SOURCES} ${ARG_POSIX_SOURCES})
+    add_executable(${name} ${ARG_SOURCES} ${ARG_POSIX_SOURCES} ${backups})
   endif()
   target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE
-    VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}")
+    VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}"
+    VOLARO_TEST_BACKUP_DIR="${VOLARO_TEST_PATH_PREFIX}${PROJECT_BINARY_DIR}/test-backups")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     # A test that hangs fails in minutes instead of holding the run.

@@ -1,12 +1,13 @@
 #include "common/profile/profile.h"
 
+#include "common/backup/atomicreplace.h"
+#include "common/backup/backupstore.h"
 #include "common/platform/hostpath.h"
 #include "common/profile/profiledocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstdint>
 #include <optional>
 
@@ -98,6 +99,17 @@ std::optional<ReadProblem> readProblem(std::string_view path) {
     return std::nullopt;
 }
 
+FileContent readContent(std::string_view path) {
+    auto bytes = readBytes(toQt(platform::hostPath(path)));
+    if (!bytes)
+        return {};
+    return FileContent{true, std::move(*bytes)};
+}
+
+std::string hostFileName(std::string_view path) {
+    return toQt(platform::hostPath(path)).toStdString();
+}
+
 WriteResult writeString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view path) {
     WriteBatch batch(path);
@@ -135,6 +147,8 @@ WriteResult WriteBatch::commit() {
             return failure(file, QStringLiteral("the file cannot be read"));
         original = std::move(*bytes);
     }
+    if (required_ && (required_->exists != existed || required_->bytes != original))
+        return failure(file, QStringLiteral("another program changed it after it was read"));
 
     ProfileDocument document(original);
     for (const Entry& entry : entries_)
@@ -142,19 +156,16 @@ WriteResult WriteBatch::commit() {
     if (existed && document.bytes() == original)
         return WriteResult{true, file.toStdString(), {}};
 
+    const QByteArray data = QByteArray::fromStdString(document.bytes());
+    if (keepBackup_ && existed) {
+        const QString problem = backup::Store().keep(file, QByteArray::fromStdString(original));
+        if (!problem.isEmpty())
+            return failure(file, problem);
+    }
     // The simulator may read this file at any moment: write a temporary file
     // beside it, flush it to disk and replace the old one in one rename.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return failure(file, out.errorString());
-    const QByteArray data = QByteArray::fromStdString(document.bytes());
-    if (out.write(data) != data.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return failure(file, reason);
-    }
-    if (!out.commit())
-        return failure(file, out.errorString());
+    if (const QString problem = backup::replaceFile(file, data); !problem.isEmpty())
+        return failure(file, problem);
     return WriteResult{true, file.toStdString(), {}};
 }
 

@@ -41,6 +41,17 @@ struct ReadProblem {
 };
 std::optional<ReadProblem> readProblem(std::string_view path);
 
+// A whole file as a window read it, to tell at its save whether another
+// program changed it since. A file that cannot be read counts as missing.
+struct FileContent {
+    bool exists = false;
+    std::string bytes;
+    bool operator==(const FileContent&) const = default;
+};
+FileContent readContent(std::string_view path);
+// The file as the host names it (UTF-8), for messages.
+std::string hostFileName(std::string_view path);
+
 // Sets `key` in `section` to `value`, written verbatim; creates the key, the
 // section (at the end) and the file when missing. Never creates folders.
 WriteResult writeString(std::string_view section, std::string_view key, std::string_view value,
@@ -52,6 +63,11 @@ class WriteBatch {
 public:
     explicit WriteBatch(std::string_view path);
     void writeString(std::string_view section, std::string_view key, std::string_view value);
+    // Keep the file's current bytes in the backup store (common/backup)
+    // before replacing it; the write fails when they cannot be kept.
+    void keepBackup() { keepBackup_ = true; }
+    // Write only if the file still holds `content`, else fail and leave it.
+    void requireContent(FileContent content) { required_ = std::move(content); }
     WriteResult commit();
 
 private:
@@ -60,6 +76,8 @@ private:
     };
     std::string path_;
     std::vector<Entry> entries_;
+    bool keepBackup_ = false;
+    std::optional<FileContent> required_;
 };
 
 } // namespace profile

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 
@@ -33,11 +34,28 @@ MessageRecorder::~MessageRecorder() {
 
 void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) {
     if (activeRecorder) {
-        activeRecorder->messages_.push_back(Message{owner, text, caption, icon});
+        activeRecorder->messages_.push_back(Message{owner, text, caption, icon, {}});
         return;
     }
     MessageBox box(icon, caption, text, owner);
     box.exec();
+}
+
+bool askToProceed(QWidget* owner, const QString& text, const QString& caption,
+                  const QString& proceed, const QString& cancel) {
+    if (activeRecorder) {
+        activeRecorder->messages_.push_back(
+            Message{owner, text, caption, MessageIcon::Exclamation, {proceed, cancel}});
+        return activeRecorder->proceed_;
+    }
+    MessageBox box(MessageIcon::Exclamation, caption, text, owner);
+    box.setStandardButtons(QMessageBox::NoButton);
+    QPushButton* yes = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 // Non-breaking blanks keep each line of the text whole. A line too wide for

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace ui {
@@ -16,9 +17,15 @@ struct Message {
     QString text;
     QString caption;
     MessageIcon icon = MessageIcon::Information;
+    QStringList choices; // the two answers of a question, empty for a message
 };
 
 void showMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
+
+// A question with two answers: true for `proceed`, false for `cancel` (also
+// Escape and closing the box, so that no keystroke chooses by accident).
+bool askToProceed(QWidget* owner, const QString& text, const QString& caption,
+                  const QString& proceed, const QString& cancel);
 
 // The box showMessage shows. Qt wraps a line wider than half the screen; our
 // texts are laid out line by line, so a line is kept whole (its blanks shown
@@ -42,10 +49,15 @@ public:
 
     const std::vector<Message>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
+    // How questions are answered (cancel unless told otherwise).
+    void answerQuestionsWith(bool proceed) { proceed_ = proceed; }
 
 private:
     friend void showMessage(QWidget*, const QString&, const QString&, MessageIcon);
+    friend bool askToProceed(QWidget*, const QString&, const QString&, const QString&,
+                             const QString&);
     std::vector<Message> messages_;
+    bool proceed_ = false;
     MessageRecorder* previous_ = nullptr;
 };
 

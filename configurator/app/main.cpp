@@ -6,6 +6,7 @@
 #include "configurator/app/commandline.h"
 #include "configurator/app/mainmenu.h"
 #include "configurator/app/shellscreenshots.h"
+#include "configurator/backups/backupcommands.h"
 #include "configurator/fuel/fuelcommand.h"
 #include "configurator/fuel/fuelscreenshots.h"
 #include "configurator/keys/keyscommand.h"
@@ -56,6 +57,9 @@ const CommandEntry kCommands[] = {
     {"payload", "show or save the payload of one aircraft", &runPayloadCommand,
      &payloadCommandSyntax},
     {"fuel", "compute a fuel plan", &runFuelCommand, &fuelCommandSyntax},
+    {"backups", "list the kept versions of the files the tools replaced", &runBackupsCommand,
+     &backupsCommandSyntax},
+    {"restore", "put a kept version of a file back", &runRestoreCommand, &restoreCommandSyntax},
 };
 
 int runMainMenu(int& argc, char* argv[], const ProgramRequest& request, QTextStream& err) {
@@ -95,6 +99,9 @@ int runScreenshots(int& argc, char* argv[], const ProgramRequest& request, QText
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Names the user's data folder, where the backups are kept.
+    QCoreApplication::setOrganizationName(QStringLiteral("Volaro"));
+    QCoreApplication::setApplicationName(QStringLiteral("configurator"));
     platform::prepareStandardOutput();
     QTextStream out(stdout);
     QTextStream err(stderr);

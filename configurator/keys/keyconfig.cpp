@@ -2,6 +2,7 @@
 
 #include "common/platform/windows1252.h"
 #include "common/ui/messagebox.h"
+#include "common/ui/outsidechange.h"
 #include "common/ui/writefailure.h"
 #include "configurator/keys/keyassigner.h"
 #include "configurator/keys/keynames.h"
@@ -43,6 +44,7 @@ CKeyConfig::CKeyConfig(CommandTable& table, std::string prefsPath, QWidget* pare
                       std::max(closed.height(), list->sizeHint().height()));
     list->addItem(QStringLiteral("Select a command"));
 
+    read_ = profile::readContent(prefsPath_); // before the shortcuts, so no change goes unseen
     loadShortcuts(table_, prefsPath_);
     for (int slot = 0; slot < table_.count(); ++slot) {
         if (!table_.name(slot).empty())
@@ -84,7 +86,9 @@ void CKeyConfig::onCommand(int id) {
         return;
     }
     if (id == 1) {
-        saveResult_ = saveShortcuts(table_, prefsPath_);
+        if (!ui::overwriteOutsideChange(this, prefsPath_, read_))
+            return; // stay open; the file keeps the other program's change
+        saveResult_ = saveShortcuts(table_, prefsPath_, read_);
         if (!saveResult_.ok) {
             // Stay open: the assignments are kept, and OK can be tried again.
             ui::reportWriteFailure(this, QStringLiteral("key assignments"), saveResult_);

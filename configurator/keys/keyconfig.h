@@ -40,6 +40,7 @@ private:
     CommandTable& table_;
     std::string prefsPath_;
     profile::WriteResult saveResult_;
+    profile::FileContent read_; // Prefs.cfg as the window read it
     std::function<void(CKeyAssigner&)> runAssigner_;
 };
 

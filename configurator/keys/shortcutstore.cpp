@@ -27,8 +27,12 @@ void loadShortcuts(CommandTable& table, std::string_view prefsPath) {
     }
 }
 
-profile::WriteResult saveShortcuts(const CommandTable& table, std::string_view prefsPath) {
+profile::WriteResult saveShortcuts(const CommandTable& table, std::string_view prefsPath,
+                                   std::optional<profile::FileContent> expected) {
     profile::WriteBatch batch(prefsPath);
+    batch.keepBackup();
+    if (expected)
+        batch.requireContent(std::move(*expected));
     for (int slot = 0; slot < table.count(); ++slot) {
         batch.writeString(kKeysSection, modifierKeyName(slot),
                           std::to_string(table.modifier(slot)));

@@ -5,6 +5,7 @@
 #include "common/profile/profile.h"
 #include "configurator/keys/commandtable.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,10 @@ std::string keyKeyName(int slot);      // "Command.07-Key"
 // (a value without leading digits reads as 0); the others keep what they hold.
 void loadShortcuts(CommandTable& table, std::string_view prefsPath);
 
-// Writes all 182 keys, in slot order, as one replacement of the file.
-profile::WriteResult saveShortcuts(const CommandTable& table, std::string_view prefsPath);
+// Writes all 182 keys, in slot order, as one replacement of the file, after
+// keeping its previous content as a backup. With `expected`, nothing is
+// written unless the file still holds it.
+profile::WriteResult saveShortcuts(const CommandTable& table, std::string_view prefsPath,
+                                   std::optional<profile::FileContent> expected = std::nullopt);
 
 } // namespace keys

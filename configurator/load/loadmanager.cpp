@@ -155,6 +155,9 @@ CLoadManager::CLoadManager(const PayloadAircraft& aircraft)
 }
 
 void CLoadManager::load() {
+    read_.clear();
+    for (const std::string& path : paths_)
+        read_.push_back(profile::readContent(path));
     const std::string& primary = paths_.front();
     const auto read = [&](const char* key) {
         return profile::readString(payload::kSection, key, profile::kUndefined, kReadCapacity,
@@ -225,10 +228,14 @@ CLoadManager::StationPounds CLoadManager::stationPounds() const {
 std::vector<profile::WriteResult> CLoadManager::save() const {
     const StationPounds pounds = stationPounds();
     std::vector<profile::WriteResult> results;
-    for (const std::string& path : paths_) {
+    for (std::size_t i = 0; i < paths_.size(); ++i) {
+        const std::string& path = paths_[i];
         if (!canOpenForReading(path))
             continue;
         profile::WriteBatch batch(path);
+        batch.keepBackup();
+        if (i < read_.size())
+            batch.requireContent(read_[i]);
         const auto write = [&](const char* key, const char* format, int value) {
             batch.writeString(payload::kSection, key, formatStation(format, value));
         };
@@ -239,6 +246,20 @@ std::vector<profile::WriteResult> CLoadManager::save() const {
         results.push_back(batch.commit());
     }
     return results;
+}
+
+std::vector<std::string> CLoadManager::changedFiles() const {
+    std::vector<std::string> changed;
+    for (std::size_t i = 0; i < read_.size(); ++i) {
+        if (profile::readContent(paths_[i]) != read_[i])
+            changed.push_back(profile::hostFileName(paths_[i]));
+    }
+    return changed;
+}
+
+void CLoadManager::acceptChanges() {
+    for (std::size_t i = 0; i < read_.size(); ++i)
+        read_[i] = profile::readContent(paths_[i]);
 }
 
 void CLoadManager::setBusiness(int passengers) {

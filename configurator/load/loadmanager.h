@@ -77,14 +77,22 @@ public:
     const std::vector<std::string>& filePaths() const { return paths_; }
 
     // Reads the positions and the empty weight from the primary file,
-    // clamps the positions to their ranges, then refreshes.
+    // clamps the positions to their ranges, then refreshes. Remembers what
+    // every file of the row held, so that save() never overwrites unseen
+    // what another program wrote since.
     void load();
     // Recomputes the figures and LastZfw from the positions and the unit.
     void refresh();
     // Writes the four stations into every file of the row that can be read
-    // now, one replacement per file. One result per file written; empty when
-    // no file could be opened.
+    // now, one replacement per file, after keeping each file's previous
+    // content as a backup. A file changed since load() is left as it is and
+    // fails. One result per file written; empty when no file could be opened.
     std::vector<profile::WriteResult> save() const;
+    // The files (host paths) whose content changed since load() or the last
+    // acceptChanges().
+    std::vector<std::string> changedFiles() const;
+    // The user chose to write over those changes.
+    void acceptChanges();
 
     // Positions are clamped to their ranges; call refresh() afterwards.
     void setBusiness(int passengers);
@@ -113,6 +121,7 @@ public:
 private:
     const PayloadAircraft& aircraft_;
     std::vector<std::string> paths_;
+    std::vector<profile::FileContent> read_; // per path, as load() found them
     bool installed_ = false;
     int business_ = 0;
     int economy_ = 0;

@@ -1,5 +1,6 @@
 #include "configurator/load/loadmanagerdialog.h"
 
+#include "common/ui/outsidechange.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/res/loadmanagerart.h"
@@ -313,5 +314,17 @@ void LoadManagerDialog::onCommand(int id) {
         model_.setUnit(id == kImperial ? WeightUnit::Pounds : WeightUnit::Kilograms);
         showFigures();
     }
+    if (id == 1 && !confirmOutsideChanges())
+        return; // stay open; the files keep the other program's change
     ui::TemplateDialog::onCommand(id);
+}
+
+bool LoadManagerDialog::confirmOutsideChanges() {
+    QStringList changed;
+    for (const std::string& file : model_.changedFiles())
+        changed << QString::fromStdString(file);
+    if (!ui::overwriteOutsideChanges(this, changed))
+        return false;
+    model_.acceptChanges();
+    return true;
 }

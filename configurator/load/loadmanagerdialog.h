@@ -55,6 +55,9 @@ private:
     // Positions -> counts, percents and bars, then the model's figures.
     void synchronise();
     void showFigures();
+    // Whether OK may close for a save: no file changed since it was read,
+    // or the user chose to overwrite.
+    bool confirmOutsideChanges();
 
     CLoadManager& model_;
     QFont zfwFont_;

@@ -11,6 +11,8 @@
 
 namespace {
 
+BeforePayloadSave* beforeSave = nullptr; // test hook only
+
 const char* const kAircraftNames = "A330-200, A330-300, A340-300 or A340-600";
 
 struct PayloadRequest {
@@ -109,6 +111,16 @@ void printJson(const CLoadManager& model, QTextStream& out) {
 
 } // namespace
 
+BeforePayloadSave::BeforePayloadSave(std::function<void()> run)
+    : run_(std::move(run))
+    , previous_(beforeSave) {
+    beforeSave = this;
+}
+
+BeforePayloadSave::~BeforePayloadSave() {
+    beforeSave = previous_;
+}
+
 const cli::CommandSyntax& payloadCommandSyntax() {
     static const cli::CommandSyntax syntax{
         "configurator payload",
@@ -179,6 +191,16 @@ int runPayloadCommand(const QStringList& args, QTextStream& out, QTextStream& er
 
     if (!line.isSet("save"))
         return cli::kExitOk;
+    if (beforeSave)
+        beforeSave->run_();
+    // All files or none: a change made by another program since the read is
+    // never overwritten unseen (the save itself checks again, file by file).
+    if (const std::vector<std::string> changed = model.changedFiles(); !changed.empty()) {
+        for (const std::string& file : changed)
+            err << "configurator payload: " << QString::fromStdString(file)
+                << " was changed by another program after it was read; nothing was saved\n";
+        return cli::kExitFailed;
+    }
     // Saving uses the positions only; the unit shown does not matter.
     const std::vector<profile::WriteResult> results = model.save();
     int status = cli::kExitOk;

@@ -1,6 +1,7 @@
 #include "configurator/prefs/configurationdialog.h"
 
 #include "common/ui/messagebox.h"
+#include "common/ui/outsidechange.h"
 #include "common/ui/writefailure.h"
 #include "configurator/prefs/preferences.h"
 #include "configurator/res/shellart.h"
@@ -96,6 +97,7 @@ std::int32_t lastVolumeDrawn = 99999;
 ConfigurationDialog::ConfigurationDialog(QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent) {
     setImage(kBanner, QPixmap::fromImage(art::configurationBanner()));
+    read_ = profile::readContent(PrefsPath); // before the values, so no change goes unseen
     prefs::getAll();
     showValues();
     // Connected after the values are shown, so that only the user's actions
@@ -227,8 +229,12 @@ void ConfigurationDialog::onCommand(int id) {
         enableModifiers(prefs::modifiersEnabled(locker));
         break;
     }
-    case kColdAndDark:
+    case kColdAndDark: {
+        // Our own request is no change by another program.
+        const bool unchanged = profile::readContent(PrefsPath) == read_;
         lastWrite_ = prefs::requestColdAndDark();
+        if (lastWrite_.ok && unchanged)
+            read_ = profile::readContent(PrefsPath);
         if (!lastWrite_.ok) {
             ui::reportWriteFailure(this, QStringLiteral("Cold & Dark request"), lastWrite_);
             break;
@@ -237,6 +243,7 @@ void ConfigurationDialog::onCommand(int id) {
             this, QStringLiteral("The aircraft will be Cold & Dark\nnext time you load it in FS."),
             QStringLiteral("Status"), ui::MessageIcon::Information);
         break;
+    }
     case kAutoPause:
         v.autoPause = isChecked(kAutoPause) ? 1 : 0;
         break;
@@ -251,7 +258,9 @@ void ConfigurationDialog::onCommand(int id) {
     }
 
     if (id == kOk) {
-        lastWrite_ = prefs::setAll();
+        if (!ui::overwriteOutsideChange(this, PrefsPath, read_))
+            return; // stay open; the file keeps the other program's change
+        lastWrite_ = prefs::setAll(read_);
         if (!lastWrite_.ok) {
             // Stay open: the choices are not lost, and Ok can be tried again.
             ui::reportWriteFailure(this, QStringLiteral("preferences"), lastWrite_);

@@ -25,6 +25,7 @@ private:
     void enableModifiers(bool enabled);
 
     profile::WriteResult lastWrite_;
+    profile::FileContent read_; // Prefs.cfg as the window read it
 };
 
 // Runs the window modally, owned by `parent`: 1 after Ok, 2 after Cancel.

@@ -50,9 +50,16 @@ std::string formatted(std::int32_t value) {
     return text;
 }
 
+// Every write of Prefs.cfg keeps its previous content as a backup.
+profile::WriteResult writeKept(std::string_view key, const std::string& value) {
+    profile::WriteBatch batch(PrefsPath);
+    batch.keepBackup();
+    batch.writeString(kSection, key, value);
+    return batch.commit();
+}
+
 profile::WriteResult set(std::int32_t Values::*value) {
-    return profile::writeString(kSection, settingFor(value).key, formatted(Working.*value),
-                                PrefsPath);
+    return writeKept(settingFor(value).key, formatted(Working.*value));
 }
 
 } // namespace
@@ -137,6 +144,7 @@ profile::WriteResult SetMCDUKeyLocker() {
 }
 profile::WriteResult SetMCDUKeyModifierAndLocker() {
     profile::WriteBatch batch(PrefsPath);
+    batch.keepBackup();
     batch.writeString(kSection, "Modifier", formatted(Working.modifier));
     batch.writeString(kSection, "Locker", formatted(Working.locker));
     return batch.commit();
@@ -151,16 +159,19 @@ profile::WriteResult SetFMGCSaveMode() {
     return set(&Values::fmgcSaveMode);
 }
 
-profile::WriteResult setAll() {
+profile::WriteResult setAll(std::optional<profile::FileContent> expected) {
     // kSettings is in the order of the set operations.
     profile::WriteBatch batch(PrefsPath);
+    batch.keepBackup();
+    if (expected)
+        batch.requireContent(std::move(*expected));
     for (const Setting& setting : kSettings)
         batch.writeString(kSection, setting.key, formatted(Working.*setting.value));
     return batch.commit();
 }
 
 profile::WriteResult requestColdAndDark() {
-    return profile::writeString(kSection, "ColdAndDark", "1", PrefsPath);
+    return writeKept("ColdAndDark", "1");
 }
 
 const char* volumeLabel(std::int32_t percent) {

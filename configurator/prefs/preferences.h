@@ -6,6 +6,7 @@
 #include "common/profile/profile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace prefs {
@@ -80,8 +81,9 @@ profile::WriteResult SetAutoPause();
 profile::WriteResult SetFsuipcUsage();
 profile::WriteResult SetFMGCSaveMode();
 // All of them in that order, committed as one replacement of the file; the
-// file ends up as the writes one by one would leave it.
-profile::WriteResult setAll();
+// file ends up as the writes one by one would leave it. With `expected`,
+// nothing is written unless the file still holds it.
+profile::WriteResult setAll(std::optional<profile::FileContent> expected = std::nullopt);
 
 // Writes `ColdAndDark`=1 at once.
 profile::WriteResult requestColdAndDark();

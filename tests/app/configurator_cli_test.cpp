@@ -31,11 +31,42 @@ TEST(ConfiguratorProgram, ScreenshotsNeedNoDisplay) {
     }
 }
 
+// A save regretted: the program's own commands give back the bytes it replaced.
+TEST(ConfiguratorProgram, PayloadSaveThenRestoreGivesBackTheBytes) {
+    testing_support::TempDir sim;
+    testing_support::TempDir backups;
+    const std::filesystem::path file = sim.path() / "Aircraft/Korvanta TEV A332GE/Aircraft.cfg";
+    const std::string original = "[WEIGHT_AND_BALANCE]\r\n; mine\nempty_weight=264555";
+    testing_support::writeFile(file, original);
+    QProcessEnvironment env = noDisplay();
+    env.insert(QStringLiteral("VOLARO_BACKUP_DIR"),
+               QString::fromStdString(backups.path().string()));
+    const QString root = QString::fromStdString(sim.path().string());
+
+    const ProgramRun saved =
+        configurator({QStringLiteral("--fs-root"), root, QStringLiteral("payload"),
+                      QStringLiteral("--aircraft"), QStringLiteral("A330-200"),
+                      QStringLiteral("--economy"), QStringLiteral("100"), QStringLiteral("--save")},
+                     env);
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    ASSERT_NE(testing_support::readFile(file), original);
+
+    const ProgramRun listed = configurator({QStringLiteral("backups")}, env);
+    EXPECT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    const QString host =
+        listed.out.section(u'\n', 2, 2).trimmed(); // after the folder and a blank line
+    EXPECT_TRUE(host.endsWith(QStringLiteral("Aircraft.cfg"))) << listed.out.toStdString();
+    const ProgramRun restored = configurator({QStringLiteral("restore"), host}, env);
+    EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_TRUE(restored.out.startsWith(QStringLiteral("Restored "))) << restored.out.toStdString();
+    EXPECT_EQ(testing_support::readFile(file), original);
+}
+
 TEST(ConfiguratorProgram, HelpListsEveryCommandAndOption) {
     const ProgramRun run = configurator({QStringLiteral("--help")}, noDisplay());
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word :
-         {"--fs-root", "--screenshots", "paths", "prefs", "keys", "payload", "fuel"})
+    for (const char* word : {"--fs-root", "--screenshots", "paths", "prefs", "keys", "payload",
+                             "fuel", "backups", "restore"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(word))) << word;
 }
 
@@ -57,6 +88,8 @@ TEST(ConfiguratorProgram, EveryHelpReadsAsOneFamily) {
         {QStringLiteral("keys")},
         {QStringLiteral("payload")},
         {QStringLiteral("fuel")},
+        {QStringLiteral("backups")},
+        {QStringLiteral("restore")},
     };
     std::vector<std::pair<QString, ProgramRun>> runs;
     for (const QStringList& command : commands) {

@@ -1,9 +1,11 @@
+#include "common/backup/backupstore.h"
 #include "common/profile/profile.h"
 #include "common/ui/messagebox.h"
 #include "configurator/keys/keyassigner.h"
 #include "configurator/keys/keycapturefield.h"
 #include "configurator/keys/keyconfig.h"
 #include "configurator/keys/keynames.h"
+#include "tests/support/backupfolder.h"
 #include "tests/support/tempdir.h"
 
 #include <QAbstractItemView>
@@ -396,3 +398,40 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+namespace {
+
+// Prefs.cfg changed by another program while the window is open.
+class KeyDialogsOutsideChange : public KeyDialogs, public testing::WithParamInterface<bool> {
+protected:
+    testing_support::BackupFolder backups;
+};
+
+TEST_P(KeyDialogsOutsideChange, OkAsksAndDoesWhatTheUserChose) {
+    const bool overwrite = GetParam();
+    writeFile(prefs, "[Common]\r\nUnitSystem=1\r\n");
+    CKeyConfig config(table, prefs);
+    const std::string theirs = "[Common]\r\nUnitSystem=0\r\n";
+    writeFile(prefs, theirs);
+    messages.answerQuestionsWith(overwrite);
+    config.sendCommand(1);
+
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("File changed"));
+    EXPECT_TRUE(
+        messages.messages()[0].text.contains(QString::fromStdString(profile::hostFileName(prefs))));
+    if (overwrite) {
+        EXPECT_EQ(config.result(), 1);
+        EXPECT_EQ(profile::readInt("Keys", "Command.00-Key", -1, prefs), 20);
+        EXPECT_EQ(profile::readInt("Common", "UnitSystem", -1, prefs), 0) << "their line stays";
+        EXPECT_EQ(backup::Store().list().size(), 1u);
+    } else {
+        EXPECT_EQ(config.result(), 0) << "the window stays open";
+        EXPECT_EQ(readFile(prefs), theirs);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothAnswers, KeyDialogsOutsideChange, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Overwrite" : "Cancel"; });
+
+} // namespace

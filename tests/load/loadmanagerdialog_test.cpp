@@ -1,11 +1,14 @@
 #include "configurator/load/loadmanagerdialog.h"
 
+#include "common/backup/backupstore.h"
+#include "common/ui/messagebox.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagertool.h"
 #include "configurator/load/loadscreenshots.h"
 #include "configurator/session/installpaths.h"
 #include "configurator/session/sessionstate.h"
+#include "tests/support/backupfolder.h"
 #include "tests/support/tempdir.h"
 
 #include <QApplication>
@@ -317,5 +320,54 @@ TEST_F(LoadManagerDialogTest, ScreenshotsShowTheFourWindows) {
     for (const QString& name : files)
         EXPECT_FALSE(QPixmap(name).isNull()) << name.toStdString();
 }
+
+} // namespace
+
+namespace {
+
+// The simulator or an editor writes one of the aircraft's files while the
+// window is open: OK never writes over that unseen, in any file of the row.
+class LoadManagerOutsideChange : public LoadManagerDialogTest,
+                                 public testing::WithParamInterface<bool> {
+protected:
+    testing_support::BackupFolder backups;
+    ui::MessageRecorder messages;
+};
+
+TEST_P(LoadManagerOutsideChange, OkAsksAndDoesWhatTheUserChose) {
+    const bool overwrite = GetParam();
+    const std::string original = "[WEIGHT_AND_BALANCE]\r\nstation_load.4=\"1654\"\r\n";
+    writeFile(file("Korvanta TEV A333GE"), original);
+    writeFile(file("Korvanta TEV A333RR"), original);
+    CA333LoadManager model;
+    LoadManagerDialog dialog(model);
+    const std::string theirs = original + "station_load.0=\"1\"\r\n";
+    writeFile(file("Korvanta TEV A333RR"), theirs);
+    dialog.control<QSlider>(kEconomyTrackbar)->setValue(200);
+    messages.answerQuestionsWith(overwrite);
+    dialog.sendCommand(1);
+
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const QString text = messages.messages()[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("A333RR"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("A333GE"))) << "only the file that changed";
+    if (overwrite) {
+        EXPECT_EQ(dialog.result(), 1);
+        for (const profile::WriteResult& saved : model.save())
+            EXPECT_TRUE(saved.ok) << saved.reason;
+        EXPECT_NE(readFile(file("Korvanta TEV A333RR")).find("station_load.0=\"1\""),
+                  std::string::npos);
+        EXPECT_NE(readFile(file("Korvanta TEV A333RR")).find("station_load.5=\"33068,"),
+                  std::string::npos);
+        EXPECT_EQ(backup::Store().list().size(), 2u) << "each file's previous content kept";
+    } else {
+        EXPECT_EQ(dialog.result(), 0) << "the window stays open";
+        EXPECT_EQ(readFile(file("Korvanta TEV A333RR")), theirs);
+        EXPECT_EQ(readFile(file("Korvanta TEV A333GE")), original);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothAnswers, LoadManagerOutsideChange, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Overwrite" : "Cancel"; });
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "configurator/load/payloadcommand.h"
 
+#include "common/backup/backupstore.h"
 #include "common/platform/hostpath.h"
 #include "configurator/session/installpaths.h"
+#include "tests/support/backupfolder.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +95,37 @@ TEST_F(PayloadCommandTest, TextListsTheFiguresAndSaveWritesTheFile) {
     const std::string file = readFile(a346());
     EXPECT_NE(file.find("station_load.4=\"0,   26.0, 0.0, 0.0, First\""), std::string::npos);
     EXPECT_NE(file.find("station_load.2=\"50396,   16.0, 0.0, 0.0, Baggage\""), std::string::npos);
+}
+
+// An editor or the simulator writes the file between our read and our write.
+TEST_F(PayloadCommandTest, SaveRefusesAFileChangedAfterItsRead) {
+    testing_support::BackupFolder backups;
+    const std::string theirs = readFile(a346()) + "station_load.0=\"1\"\r\n";
+    const BeforePayloadSave race([&] { writeFile(a346(), theirs); });
+    const CommandRun r =
+        run({QStringLiteral("--aircraft"), QStringLiteral("A340-600"), QStringLiteral("--economy"),
+             QStringLiteral("100"), QStringLiteral("--save")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("was changed by another program after it was read; "
+                                              "nothing was saved")))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("A346RR")));
+    EXPECT_FALSE(r.out.contains(QStringLiteral("Saved: ")));
+    EXPECT_EQ(readFile(a346()), theirs);
+    EXPECT_TRUE(testing_support::entriesIn(backups.path()) == 0u)
+        << "nothing replaced, nothing kept";
+}
+
+TEST_F(PayloadCommandTest, SaveKeepsThePreviousContentAsABackup) {
+    testing_support::BackupFolder backups;
+    const std::string before = readFile(a346());
+    ASSERT_EQ(run({QStringLiteral("--aircraft"), QStringLiteral("A340-600"),
+                   QStringLiteral("--economy"), QStringLiteral("100"), QStringLiteral("--save")})
+                  .status,
+              0);
+    const auto kept = backup::Store().list();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(readFile(kept[0].file.toStdString()), before);
 }
 
 TEST_F(PayloadCommandTest, WithoutSaveTheFileIsUntouched) {

@@ -1,7 +1,9 @@
+#include "common/backup/backupstore.h"
 #include "common/ui/messagebox.h"
 #include "configurator/prefs/configurationdialog.h"
 #include "configurator/prefs/preferences.h"
 #include "tests/prefs/prefsfixture.h"
+#include "tests/support/backupfolder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -231,6 +233,83 @@ TEST_F(ConfigurationWindow, FailedWritesAreReportedAndOkKeepsTheWindowOpen) {
     click(*d, 1);
     EXPECT_EQ(d->result(), 1);
     EXPECT_EQ(written("UserExperience"), "2");
+}
+
+} // namespace
+
+namespace {
+
+// Another program (a text editor, the simulator) writes Prefs.cfg while the
+// window is open: Ok never writes over that unseen.
+class ConfigurationWindowOutsideChange : public ConfigurationWindow,
+                                         public testing::WithParamInterface<bool> {
+protected:
+    testing_support::BackupFolder backups_;
+};
+
+TEST_P(ConfigurationWindowOutsideChange, OkAsksAndDoesWhatTheUserChose) {
+    const bool overwrite = GetParam();
+    writePrefs("[Common]\r\nUnitSystem=0\r\n");
+    auto d = open();
+    const std::string theirs = "[Common]\r\nUnitSystem=0\r\nTheirs=1\r\n";
+    writePrefs(theirs);
+    click(*d, 1009);
+    messages_.answerQuestionsWith(overwrite);
+    click(*d, 1);
+
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    const ui::Message& asked = messages_.messages()[0];
+    EXPECT_EQ(asked.caption, QStringLiteral("File changed"));
+    EXPECT_EQ(asked.choices, QStringList({QStringLiteral("Overwrite"), QStringLiteral("Cancel")}));
+    EXPECT_TRUE(asked.text.contains(QString::fromStdString(profile::hostFileName(PrefsPath))))
+        << asked.text.toStdString();
+    EXPECT_EQ(asked.owner, d.get());
+    if (overwrite) {
+        EXPECT_EQ(d->result(), 1);
+        EXPECT_EQ(written("UserExperience"), "2");
+        EXPECT_EQ(written("Theirs"), "1") << "lines the window does not own stay";
+        // What was overwritten can be had back.
+        const auto kept =
+            backup::Store().versions(QString::fromStdString(profile::hostFileName(PrefsPath)));
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(testing_support::readFile(kept[0].file.toStdString()), theirs);
+    } else {
+        EXPECT_EQ(d->result(), 0) << "the window stays open with the choices made";
+        EXPECT_EQ(readPrefs(), theirs);
+        EXPECT_TRUE(backup::Store().list().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothAnswers, ConfigurationWindowOutsideChange, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Overwrite" : "Cancel"; });
+
+TEST_F(ConfigurationWindow, ItsOwnColdAndDarkRequestIsNoOutsideChange) {
+    testing_support::BackupFolder backups;
+    writePrefs("[Common]\r\nUnitSystem=1\r\n");
+    auto d = open();
+    click(*d, 1022);
+    click(*d, 1);
+    ASSERT_EQ(messages_.messages().size(), 1u) << "only the Status box";
+    EXPECT_EQ(d->result(), 1);
+    EXPECT_EQ(written("ColdAndDark"), "1");
+    // Both writes kept what they replaced.
+    EXPECT_EQ(backup::Store().list().size(), 2u);
+}
+
+TEST_F(ConfigurationWindow, BackupThatCannotBeKeptStopsOk) {
+    const testing_support::TempDir elsewhere;
+    testing_support::writeFile(elsewhere.path() / "file", "x");
+    testing_support::ScopedEnv blocked("VOLARO_BACKUP_DIR", elsewhere.file("file"));
+    writePrefs("[Common]\r\nUnitSystem=1\r\n");
+    auto d = open();
+    click(*d, 1009);
+    click(*d, 1);
+    ASSERT_EQ(messages_.messages().size(), 1u);
+    EXPECT_EQ(messages_.messages()[0].caption, QStringLiteral("ERROR"));
+    EXPECT_TRUE(messages_.messages()[0].text.contains(QStringLiteral("backup folder")))
+        << messages_.messages()[0].text.toStdString();
+    EXPECT_EQ(d->result(), 0);
+    EXPECT_EQ(readPrefs(), "[Common]\r\nUnitSystem=1\r\n");
 }
 
 } // namespace
