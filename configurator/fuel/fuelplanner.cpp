@@ -1,15 +1,19 @@
 #include "configurator/fuel/fuelplanner.h"
 
+#include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
+#include "configurator/fuel/flightplanimport.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"
 #include "configurator/session/sessionstate.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
+#include <QStandardPaths>
 
 namespace {
 
@@ -71,6 +75,7 @@ constexpr ui::Control kControls[] = {
     {CFuelPlanner::kTrim, Kind::Custom, "", 129, 268, 56, 13},
     {ui::kNoId, Kind::Text, "(Center2)", 129, 282, 56, 10, ui::Centered},
 
+    {CFuelPlanner::kImportOfp, Kind::PushButton, "&Import OFP...", 7, 299, 62, 14},
     {2, Kind::PushButton, "Close", 257, 299, 50, 14},
 };
 
@@ -175,6 +180,9 @@ void CFuelPlanner::onCommand(int id) {
     case kImperial:
         switchUnit(fuel::kPoundsFactor);
         break;
+    case kImportOfp:
+        importFlightPlan();
+        break;
     default:
         ui::TemplateDialog::onCommand(id);
         break;
@@ -264,4 +272,30 @@ void CFuelPlanner::switchUnit(float factor) {
         setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
     }
     showTanks(true);
+}
+
+// Fills the flight's figures from a SimBrief plan; the user still presses
+// Validate. A plan that cannot be used changes no field.
+void CFuelPlanner::importFlightPlan() {
+    const QString file =
+        ui::askForFile({this, ui::FileDialogMode::Open, QStringLiteral("Import OFP"),
+                        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+                        QStringLiteral("SimBrief flight plans (*.xml);;All files (*)")});
+    if (file.isEmpty())
+        return;
+    const fuel::FlightPlanImport plan = fuel::readFlightPlanFile(file, aircraft_);
+    if (!plan.flight) {
+        ui::showMessage(this,
+                        QStringLiteral("The flight plan\n%1\ncannot be imported: %2.\n"
+                                       "No field was changed.")
+                            .arg(QDir::toNativeSeparators(file), plan.error),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    const fuel::ImportedFlight& flight = *plan.flight;
+    setFieldText(kDistance, QString::number(flight.distance));
+    setFieldText(kAltitude, QString::number(flight.altitude));
+    setFieldText(kCostIndex, QString::number(flight.costIndex));
+    setFieldText(kZeroFuelWeight, QString::number(flight.zeroFuelWeight.inUnit(unitFactor_)));
+    setFieldText(kTaxiFuel, QString::number(flight.taxiFuel.inUnit(unitFactor_)));
 }

@@ -40,6 +40,8 @@ public:
         kTrim = 1038,
         kBanner = 1039,
         kPlanView = 1040,
+        // Beside the template's own controls, in the free left of its bottom row.
+        kImportOfp = 1060,
     };
 
     // Takes the aircraft from `CurrentAircraft` and the zero fuel weight from
@@ -56,6 +58,7 @@ private:
     void open();
     void validate();
     void switchUnit(float factor);
+    void importFlightPlan();
     void showTanks(bool onlyPresentTanks);
     void setFieldText(int id, const QString& text);
     std::int32_t readField(int id) const;
