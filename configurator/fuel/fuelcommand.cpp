@@ -3,6 +3,7 @@
 #include "configurator/fuel/flightplanimport.h"
 #include "configurator/fuel/fuelplan.h"
 #include "configurator/fuel/fuelunits.h"
+#include "configurator/fuel/takeoffweight.h"
 #include "configurator/session/installpaths.h"
 
 #include <QJsonDocument>
@@ -81,7 +82,7 @@ QString tankOrMissing(const fuel::TankLoad& tank) {
 }
 
 void printText(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlanInput& input,
-               const fuel::FuelPlan& plan, QTextStream& out) {
+               const fuel::FuelPlan& plan, const fuel::FlightWeights& weights, QTextStream& out) {
     const auto row = [&](const char* label, const QString& value) {
         out << QString::fromLatin1(label).leftJustified(16) << value << "\n";
     };
@@ -99,11 +100,18 @@ void printText(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlanIn
         tankOrMissing(tanks.Outer) + (tanks.Outer.present ? QStringLiteral(" each") : QString()));
     row("CENTER", tankOrMissing(tanks.Center));
     row("TRIM", tankOrMissing(tanks.Trim));
+    row("TOW", kg(weights.takeoff));
+    row("LW", kg(weights.landing));
+    row("Max TOW", weights.maxTakeoff ? kg(*weights.maxTakeoff)
+                                      : QStringLiteral("unknown (no aircraft.cfg to read)"));
     if (plan.tooShortForAltitude)
         out << "\n" << fuel::tooShortForAltitudeText(input, plan).replace(u'\n', u' ') << "\n";
     if (fuel::exceedsCapacity(tanks)) {
         out << "\nWarning.\nThis fuel quantity may be too low for this trip.\n"
             << "(" << tanks.remainder << " kg do not fit in the tanks)\n";
+    }
+    if (weights.overMaximum) {
+        out << "\n" << fuel::takeoffWeightWarningText(weights, fuel::kKilogramsFactor) << "\n";
     }
 }
 
@@ -116,7 +124,7 @@ QJsonValue jsonTank(const fuel::TankLoad& tank) {
 }
 
 void printJson(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlan& plan,
-               QTextStream& out) {
+               const fuel::FlightWeights& weights, QTextStream& out) {
     const fuel::TankDistribution& tanks = plan.tanks;
     const QJsonObject json{
         {QStringLiteral("aircraft"), QLatin1String(aircraft.name)},
@@ -130,6 +138,11 @@ void printJson(const fuel::AircraftPerformance& aircraft, const fuel::FuelPlan& 
         {QStringLiteral("outer"), jsonTank(tanks.Outer)},
         {QStringLiteral("center"), jsonTank(tanks.Center)},
         {QStringLiteral("trim"), jsonTank(tanks.Trim)},
+        {QStringLiteral("takeoff_weight"), weights.takeoff},
+        {QStringLiteral("landing_weight"), weights.landing},
+        {QStringLiteral("max_takeoff_weight"),
+         weights.maxTakeoff ? QJsonValue(*weights.maxTakeoff) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("takeoff_weight_warning"), weights.overMaximum},
     };
     out << QJsonDocument(json).toJson(QJsonDocument::Compact) << "\n";
 }
@@ -144,7 +157,9 @@ const cli::CommandSyntax& fuelCommandSyntax() {
         "configurator fuel --ofp FILE [--aircraft TYPE] [any option above]",
         "Computes the fuel plan as the fuel planner's Validate does: trip fuel,\n"
         "route reserve (percent of the trip fuel), block fuel (FOB) and the load of\n"
-        "each tank, in kilograms.\n"
+        "each tank, in kilograms. Then the take-off and landing weights; the\n"
+        "take-off weight is checked against max_gross_weight of the aircraft's\n"
+        "aircraft.cfg when the simulator folder has the aircraft.\n"
         "With --ofp, distance (air distance, else route distance), altitude, cost\n"
         "index, zero fuel weight and taxi fuel come from a SimBrief flight plan (XML),\n"
         "its pounds turned into kilograms; a figure given on the line replaces the\n"
@@ -203,9 +218,13 @@ int runFuelCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
     }
 
     const fuel::FuelPlan plan = fuel::PlanFuel(*request.aircraft, input);
+    // Checked against the installed aircraft when its file can be read.
+    const fuel::FlightWeights weights =
+        fuel::flightWeights(input.zeroFuelWeight, input.taxiFuel, plan, fuel::kKilogramsFactor,
+                            fuel::maxGrossWeightLb(request.aircraft->code));
     if (line.isSet("json"))
-        printJson(*request.aircraft, plan, out);
+        printJson(*request.aircraft, plan, weights, out);
     else
-        printText(*request.aircraft, input, plan, out);
+        printText(*request.aircraft, input, plan, weights, out);
     return cli::kExitOk;
 }

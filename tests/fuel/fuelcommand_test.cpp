@@ -41,7 +41,10 @@ TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
                                       "\"inner\":{\"kg\":24747,\"fraction\":0.732507},"
                                       "\"outer\":{\"kg\":0,\"fraction\":0},"
                                       "\"center\":{\"kg\":0,\"fraction\":0},"
-                                      "\"trim\":{\"kg\":0,\"fraction\":0}}\n"))
+                                      "\"trim\":{\"kg\":0,\"fraction\":0},"
+                                      "\"takeoff_weight\":219295,\"landing_weight\":173299,"
+                                      "\"max_takeoff_weight\":null,"
+                                      "\"takeoff_weight_warning\":false}\n"))
         << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("\"fraction\":0.732507,"))); // six digits
 }
