@@ -12,6 +12,7 @@
 #include "configurator/keys/keysscreenshots.h"
 #include "configurator/load/loadscreenshots.h"
 #include "configurator/load/payloadcommand.h"
+#include "configurator/loadsheet/loadsheetcommand.h"
 #include "configurator/prefs/prefscommand.h"
 #include "configurator/prefs/prefsscreenshots.h"
 #include "configurator/session/installpaths.h"
@@ -19,7 +20,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -56,6 +59,8 @@ const CommandEntry kCommands[] = {
     {"payload", "show or save the payload of one aircraft", &runPayloadCommand,
      &payloadCommandSyntax},
     {"fuel", "compute a fuel plan", &runFuelCommand, &fuelCommandSyntax},
+    {"loadsheet", "write the load sheet of a flight as a PDF", &runLoadSheetCommand,
+     &loadSheetCommandSyntax, true},
 };
 
 int runMainMenu(int& argc, char* argv[], const ProgramRequest& request, QTextStream& err) {
@@ -115,7 +120,13 @@ int main(int argc, char* argv[]) {
     case ProgramRequest::Action::Command:
         break;
     }
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (request.command->drawsText) {
+        platform::useOffscreenRendering();
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     resolveInstallPaths(platform::ExePathSource{request.fsRoot});
     return request.command->run(request.commandArguments, out, err);
 }
