@@ -3,11 +3,16 @@
 #include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
 #include "configurator/fuel/flightplanimport.h"
+#include "configurator/fuel/takeoffweight.h"
 #include "configurator/load/coloredit.h"
+#include "configurator/load/loadmanager.h"
+#include "configurator/loadsheet/loadsheet.h"
+#include "configurator/loadsheet/loadsheetpdf.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"
 #include "configurator/session/sessionstate.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +81,7 @@ constexpr ui::Control kControls[] = {
     {ui::kNoId, Kind::Text, "(Center2)", 129, 282, 56, 10, ui::Centered},
 
     {CFuelPlanner::kImportOfp, Kind::PushButton, "&Import OFP...", 7, 299, 62, 14},
+    {CFuelPlanner::kExportLoadSheet, Kind::PushButton, "&Export load sheet...", 73, 299, 80, 14},
     {2, Kind::PushButton, "Close", 257, 299, 50, 14},
 };
 
@@ -183,6 +189,9 @@ void CFuelPlanner::onCommand(int id) {
     case kImportOfp:
         importFlightPlan();
         break;
+    case kExportLoadSheet:
+        exportLoadSheet();
+        break;
     default:
         ui::TemplateDialog::onCommand(id);
         break;
@@ -197,7 +206,7 @@ void CFuelPlanner::setFieldText(int id, const QString& text) {
     field(id)->setText(text);
 }
 
-void CFuelPlanner::validate() {
+bool CFuelPlanner::validate() {
     fuel::FuelPlanInput input = input_;
     input.distance = readField(kDistance);
     input.altitude = readField(kAltitude);
@@ -207,14 +216,14 @@ void CFuelPlanner::validate() {
         input.zeroFuelWeight <= 0) {
         ui::showMessage(this, QStringLiteral("All the mandatory fields must be filled."),
                         QStringLiteral("ERROR"), ui::MessageIcon::Error);
-        return;
+        return false;
     }
     input.taxiFuel = fuel::toKilograms(readField(kTaxiFuel), unitFactor_);
     input.finalFuel = fuel::toKilograms(readField(kFinalFuel), unitFactor_);
     input.reservePercent = readField(kRouteReserve);
     input_ = input;
     if (!aircraft_)
-        return; // no aircraft chosen: the menu never opens the planner so
+        return false; // no aircraft chosen: the menu never opens the planner so
 
     plan_ = fuel::PlanFuel(*aircraft_, input_);
     setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
@@ -230,6 +239,7 @@ void CFuelPlanner::validate() {
             this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),
             QStringLiteral("Fuel Capacity Warning"), ui::MessageIcon::Information);
     }
+    return true;
 }
 
 // After Validate every tank field is written, "---" for a tank the aircraft
@@ -298,4 +308,54 @@ void CFuelPlanner::importFlightPlan() {
     setFieldText(kCostIndex, QString::number(flight.costIndex));
     setFieldText(kZeroFuelWeight, QString::number(flight.zeroFuelWeight.inUnit(unitFactor_)));
     setFieldText(kTaxiFuel, QString::number(flight.taxiFuel.inUnit(unitFactor_)));
+}
+
+// The sheet shows what the window shows: Validate runs first, and the
+// payload is the one saved in the aircraft's file, in the unit shown.
+void CFuelPlanner::exportLoadSheet() {
+    if (!validate())
+        return;
+    CLoadManager payload(*findPayloadAircraft(aircraft_->code));
+    if (!payload.isInstalled()) {
+        ui::showMessage(this,
+                        QStringLiteral("The load sheet needs the payload of the aircraft,\n"
+                                       "but its aircraft.cfg cannot be read."),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    payload.load();
+    payload.setUnit(unitFactor_ == fuel::kPoundsFactor ? WeightUnit::Pounds
+                                                       : WeightUnit::Kilograms);
+    payload.refresh();
+
+    loadsheet::FuelFigures shown = loadsheet::fuelFigures(input_, plan_, unitFactor_);
+    shown.zeroFuelWeight = readField(kZeroFuelWeight);
+    shown.taxiFuel = readField(kTaxiFuel);
+    shown.tripFuel = readField(kTripFuel);
+    shown.finalFuel = readField(kFinalFuel);
+    shown.blockFuel = readField(kBlockFuel);
+    const fuel::FlightWeights weights =
+        fuel::flightWeights(shown.zeroFuelWeight, shown.taxiFuel, plan_, unitFactor_,
+                            fuel::maxGrossWeightLb(aircraft_->code));
+    const loadsheet::Sheet sheet = loadsheet::makeSheet(loadsheet::flightOf(
+        payload, *aircraft_, input_, plan_, shown, weights, QDateTime::currentDateTimeUtc()));
+
+    const QString suggestion =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("Load sheet %1.pdf").arg(QLatin1String(aircraft_->name)));
+    const QString file =
+        ui::askForFile({this, ui::FileDialogMode::Save, QStringLiteral("Export load sheet"),
+                        suggestion, QStringLiteral("PDF files (*.pdf)")});
+    if (file.isEmpty())
+        return;
+    if (const QString error = loadsheet::writePdf(sheet, file); !error.isEmpty()) {
+        ui::showMessage(this,
+                        QStringLiteral("The load sheet could not be saved to\n%1:\n%2")
+                            .arg(QDir::toNativeSeparators(file), error),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    ui::showMessage(
+        this, QStringLiteral("The load sheet was saved to\n%1").arg(QDir::toNativeSeparators(file)),
+        QStringLiteral("Status"), ui::MessageIcon::Information);
 }

@@ -42,6 +42,7 @@ public:
         kPlanView = 1040,
         // Beside the template's own controls, in the free left of its bottom row.
         kImportOfp = 1060,
+        kExportLoadSheet = 1061,
     };
 
     // Takes the aircraft from `CurrentAircraft` and the zero fuel weight from
@@ -56,9 +57,10 @@ protected:
 
 private:
     void open();
-    void validate();
+    bool validate(); // false: a mandatory figure is missing
     void switchUnit(float factor);
     void importFlightPlan();
+    void exportLoadSheet();
     void showTanks(bool onlyPresentTanks);
     void setFieldText(int id, const QString& text);
     std::int32_t readField(int id) const;

@@ -1,23 +1,15 @@
 // The PDF read back as text with poppler's pdftotext (not under Wine).
 #include "tests/loadsheet/loadsheetrun.h"
+#include "tests/support/pdftext.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 namespace {
 
 using loadsheet_test::CommandRun;
 using loadsheet_test::LoadSheetCommandTest;
-
-QString pdfText(const QString& pdf) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(60000))
-        << "pdftotext is missing (scripts/setup.sh installs poppler-utils)";
-    EXPECT_EQ(pdftotext.exitCode(), 0) << pdftotext.readAllStandardError().toStdString();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
+using testing_support::hasLabelledValue;
+using testing_support::pdfText;
 
 // Every row the command prints, label and value, is on one line of the page.
 TEST_F(LoadSheetCommandTest, PageCarriesEveryFigureOfTheSheet) {
@@ -30,17 +22,6 @@ TEST_F(LoadSheetCommandTest, PageCarriesEveryFigureOfTheSheet) {
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         const QString page = pdfText(pdf());
         EXPECT_EQ(page.count(u'\f'), 1) << "one page";
-        const QStringList pageLines = page.split(u'\n');
-        const auto onPage = [&](const QString& label, const QString& value) {
-            const QRegularExpression row(
-                QStringLiteral("^\\s*%1\\s+%2\\s*$")
-                    .arg(QRegularExpression::escape(label), QRegularExpression::escape(value)));
-            for (const QString& line : pageLines) {
-                if (row.match(line).hasMatch())
-                    return true;
-            }
-            return false;
-        };
         int rows = 0;
         // A row of the printed sheet: two blanks, the label, blanks, the value.
         const QRegularExpression printed(QStringLiteral("^  (\\S.*?)\\s{2,}(\\S.*)$"));
@@ -49,8 +30,9 @@ TEST_F(LoadSheetCommandTest, PageCarriesEveryFigureOfTheSheet) {
             if (!row.hasMatch())
                 continue;
             ++rows;
-            EXPECT_TRUE(onPage(row.captured(1), row.captured(2))) << line.toStdString() << "\n"
-                                                                  << page.toStdString();
+            EXPECT_TRUE(hasLabelledValue(page, row.captured(1), row.captured(2)))
+                << line.toStdString() << "\n"
+                << page.toStdString();
         }
         EXPECT_GE(rows, 20);
         EXPECT_TRUE(page.contains(QStringLiteral("Load Sheet A330-200")));
