@@ -79,6 +79,13 @@ constexpr ui::Control kControls[] = {
     {ui::kNoId, Kind::Text, "TRIM", 129, 258, 56, 10, ui::Centered},
     {CFuelPlanner::kTrim, Kind::Custom, "", 129, 268, 56, 13},
     {ui::kNoId, Kind::Text, "(Center2)", 129, 282, 56, 10, ui::Centered},
+    // In the free corners below the wings, level with TRIM.
+    {ui::kNoId, Kind::Text, "TOW", 13, 258, 56, 10, ui::Centered},
+    {CFuelPlanner::kTakeoffWeight, Kind::Edit, "", 13, 268, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kTakeoffUnit, Kind::Text, "kg", 13, 282, 56, 10, ui::Centered},
+    {ui::kNoId, Kind::Text, "LW", 245, 258, 56, 10, ui::Centered},
+    {CFuelPlanner::kLandingWeight, Kind::Edit, "", 245, 268, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kLandingUnit, Kind::Text, "kg", 245, 282, 56, 10, ui::Centered},
 
     {CFuelPlanner::kImportOfp, Kind::PushButton, "&Import OFP...", 7, 299, 62, 14},
     {CFuelPlanner::kExportLoadSheet, Kind::PushButton, "&Export load sheet...", 73, 299, 80, 14},
@@ -142,10 +149,12 @@ CFuelPlanner::CFuelPlanner(QWidget* parent)
         QLineEdit* input = field(id);
         input->setValidator(new QRegularExpressionValidator(digits, input));
     }
-    // A result, not an input: the keyboard skips it and it looks read-only.
-    field(kTripFuel)->setFocusPolicy(Qt::NoFocus);
-    paintField(field(kTripFuel), palette().color(QPalette::Window),
-               palette().color(QPalette::WindowText));
+    // Results, not inputs: the keyboard skips them and they look read-only.
+    for (int id : {kTripFuel, kTakeoffWeight, kLandingWeight}) {
+        field(id)->setFocusPolicy(Qt::NoFocus);
+        paintField(field(id), palette().color(QPalette::Window),
+                   palette().color(QPalette::WindowText));
+    }
     for (const FieldColors& colors : kFieldColors) {
         auto* result = new CColorEdit;
         result->setBackgroundColor(colors.background);
@@ -229,6 +238,13 @@ bool CFuelPlanner::validate() {
     setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
     setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unitFactor_)));
     showTanks(false);
+    // From the figures as typed and shown, so they add up on the screen.
+    maxGrossLb_ = fuel::maxGrossWeightLb(aircraft_->code);
+    const fuel::FlightWeights weights = fuel::flightWeights(
+        readField(kZeroFuelWeight), readField(kTaxiFuel), plan_, unitFactor_, maxGrossLb_);
+    setFieldText(kTakeoffWeight, QString::number(weights.takeoff));
+    setFieldText(kLandingWeight, QString::number(weights.landing));
+    showWeightUnits();
     // The figures stay as computed; the user must not take them for a plan.
     if (plan_.tooShortForAltitude) {
         ui::showMessage(this, fuel::tooShortForAltitudeText(input_, plan_),
@@ -239,7 +255,24 @@ bool CFuelPlanner::validate() {
             this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),
             QStringLiteral("Fuel Capacity Warning"), ui::MessageIcon::Information);
     }
+    if (weights.overMaximum) {
+        ui::showMessage(this, fuel::takeoffWeightWarningText(weights, unitFactor_),
+                        QStringLiteral("WARNING"), ui::MessageIcon::Exclamation);
+    }
     return true;
+}
+
+// The unit below each weight; under the take-off weight with the maximum it
+// is checked against, once Validate has found one.
+void CFuelPlanner::showWeightUnits() {
+    const QString unit =
+        unitFactor_ == fuel::kPoundsFactor ? QStringLiteral("lb") : QStringLiteral("kg");
+    control<QLabel>(kLandingUnit)->setText(unit);
+    control<QLabel>(kTakeoffUnit)
+        ->setText(maxGrossLb_ ? QStringLiteral("max %1 %2")
+                                    .arg(fuel::fileWeightShown(*maxGrossLb_, unitFactor_))
+                                    .arg(unit)
+                              : unit);
 }
 
 // After Validate every tank field is written, "---" for a tank the aircraft
@@ -282,6 +315,12 @@ void CFuelPlanner::switchUnit(float factor) {
         setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
     }
     showTanks(true);
+    // The two results beside the template's are converted as its own are.
+    for (int id : {kTakeoffWeight, kLandingWeight}) {
+        if (!field(id)->text().isEmpty())
+            setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
+    }
+    showWeightUnits();
 }
 
 // Fills the flight's figures from a SimBrief plan; the user still presses
@@ -334,9 +373,9 @@ void CFuelPlanner::exportLoadSheet() {
     shown.tripFuel = readField(kTripFuel);
     shown.finalFuel = readField(kFinalFuel);
     shown.blockFuel = readField(kBlockFuel);
+    // As Validate has just shown them.
     const fuel::FlightWeights weights =
-        fuel::flightWeights(shown.zeroFuelWeight, shown.taxiFuel, plan_, unitFactor_,
-                            fuel::maxGrossWeightLb(aircraft_->code));
+        fuel::flightWeights(shown.zeroFuelWeight, shown.taxiFuel, plan_, unitFactor_, maxGrossLb_);
     const loadsheet::Sheet sheet = loadsheet::makeSheet(loadsheet::flightOf(
         payload, *aircraft_, input_, plan_, shown, weights, QDateTime::currentDateTimeUtc()));
 

@@ -7,6 +7,8 @@
 #include "configurator/fuel/fuelplan.h"
 #include "configurator/fuel/fuelunits.h"
 
+#include <optional>
+
 class QLineEdit;
 
 class CFuelPlanner : public ui::TemplateDialog {
@@ -40,7 +42,12 @@ public:
         kTrim = 1038,
         kBanner = 1039,
         kPlanView = 1040,
-        // Beside the template's own controls, in the free left of its bottom row.
+        // Beside the template's controls: take-off and landing weights.
+        kTakeoffWeight = 1041,
+        kTakeoffUnit = 1042, // "kg", or the maximum with its unit
+        kLandingWeight = 1043,
+        kLandingUnit = 1044,
+        // In the free left of the bottom row: a flight plan in, a load sheet out.
         kImportOfp = 1060,
         kExportLoadSheet = 1061,
     };
@@ -62,6 +69,7 @@ private:
     void importFlightPlan();
     void exportLoadSheet();
     void showTanks(bool onlyPresentTanks);
+    void showWeightUnits();
     void setFieldText(int id, const QString& text);
     std::int32_t readField(int id) const;
 
@@ -69,4 +77,5 @@ private:
     float unitFactor_ = fuel::kKilogramsFactor;
     fuel::FuelPlanInput input_;
     fuel::FuelPlan plan_;
+    std::optional<double> maxGrossLb_; // of the last Validate; nothing: no check
 };

@@ -5,6 +5,7 @@
 #include "configurator/fuel/fuelscreenshots.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
@@ -481,6 +482,62 @@ TEST_F(FuelPlannerTest, ScreenshotsShowComputedPlansAndLeaveTheSessionAlone) {
     EXPECT_EQ(AircraftZfw[kA340_600 - kFirstAircraft], 123456);
     EXPECT_EQ(AircraftZfw[kA330_200 - kFirstAircraft], 0);
     EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(FuelPlannerTest, TakeoffAndLandingWeightsShowAndFollowTheUnit) {
+    choose(kA330_200, 170000);
+    CFuelPlanner planner;
+    EXPECT_EQ(text(planner, P::kTakeoffWeight), "");
+    EXPECT_TRUE(planner.field(P::kTakeoffWeight)->isReadOnly());
+    planExample(planner);
+    EXPECT_EQ(text(planner, P::kTakeoffWeight), "219295"); // 170000 + 49495 - 200
+    EXPECT_EQ(text(planner, P::kLandingWeight), "173299"); // less the trip 45996
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "kg");
+    planner.control<QRadioButton>(P::kImperial)->click();
+    EXPECT_EQ(text(planner, P::kTakeoffWeight), "483454");
+    EXPECT_EQ(text(planner, P::kLandingWeight), "382052");
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "lb");
+    EXPECT_EQ(text(planner, P::kLandingUnit), "lb");
+    EXPECT_TRUE(messages.messages().empty()); // no aircraft.cfg: no check
+}
+
+TEST_F(FuelPlannerTest, TakeoffWeightAboveTheMaximumWarnsAfterTheCapacityWarning) {
+    testing_support::TempDir sim;
+    resolveInstallPaths(sim.path().string(), "");
+    testing_support::writeFile(sim.path() / "Aircraft" / "Korvanta TEV A333GE" / "Aircraft.cfg",
+                               "[WEIGHT_AND_BALANCE]\r\nmax_gross_weight=440000\r\n");
+    choose(kA330_300, 170000);
+    CFuelPlanner planner;
+    type(planner, P::kDistance, "7000");
+    type(planner, P::kAltitude, "35000");
+    planner.sendCommand(P::kValidate);
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "max 199584 kg"); // 440000 lb
+    ASSERT_EQ(messages.messages().size(), 2u);
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Fuel Capacity Warning"));
+    const ui::Message& m = messages.messages()[1];
+    EXPECT_EQ(m.caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(m.icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(m.owner, &planner);
+    const QString tow = QString::fromStdString(text(planner, P::kTakeoffWeight));
+    EXPECT_TRUE(m.text.contains(QStringLiteral("take-off weight of %1 kg").arg(tow)))
+        << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("maximum take-off weight of 199584 kg")));
+
+    messages.clear();
+    planner.control<QRadioButton>(P::kImperial)->click();
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "max 440000 lb");
+    planner.sendCommand(P::kValidate);
+    ASSERT_EQ(messages.messages().size(), 2u);
+    EXPECT_TRUE(messages.messages()[1].text.contains(
+        QStringLiteral("maximum take-off weight of 440000 lb")));
+
+    // Within the maximum: no word about it.
+    messages.clear();
+    planner.control<QRadioButton>(P::kMetric)->click();
+    type(planner, P::kDistance, "1000");
+    planner.sendCommand(P::kValidate);
+    EXPECT_TRUE(messages.messages().empty());
+    resolveInstallPaths(std::string(), "");
 }
 
 } // namespace

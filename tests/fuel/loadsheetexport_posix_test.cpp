@@ -3,6 +3,8 @@
 #include "tests/fuel/loadsheetexport.h"
 #include "tests/support/pdftext.h"
 
+#include <QLabel>
+
 namespace {
 
 using loadsheet_export::LoadSheetExportTest;
@@ -40,6 +42,8 @@ TEST_F(LoadSheetExportTest, SheetShowsTheFiguresOfTheWindow) {
             {"Outer, each", P::kOuterLeft, false},
             {"CENTER", P::kCenter, false},
             {"TRIM", P::kTrim, false},
+            {"Take-off Weight", P::kTakeoffWeight, true},
+            {"Landing Weight", P::kLandingWeight, true},
         };
         for (const auto& row : rows) {
             const QString value = text(planner, row.field) + (row.withUnit ? unit : QString());
@@ -47,6 +51,10 @@ TEST_F(LoadSheetExportTest, SheetShowsTheFiguresOfTheWindow) {
                 << row.label << " " << value.toStdString() << "\n"
                 << page.toStdString();
         }
+        // "max 229975 kg" below the take-off weight.
+        const QString maximum = planner.control<QLabel>(P::kTakeoffUnit)->text().mid(4);
+        EXPECT_TRUE(hasLabelledValue(page, QStringLiteral("Maximum Take-off Weight"), maximum))
+            << maximum.toStdString();
         // The payload as the load manager shows it in that unit.
         CLoadManager payload(*findPayloadAircraft(kA330_200));
         payload.load();
