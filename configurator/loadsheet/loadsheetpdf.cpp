@@ -1,7 +1,7 @@
 #include "configurator/loadsheet/loadsheetpdf.h"
 
 #include <QFont>
-#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -21,9 +21,19 @@ constexpr int kValueWidth = 170;
 constexpr int kLineHeight = 15;
 
 void draw(const Sheet& sheet, QPainter& painter) {
-    QFont title(QStringLiteral("Helvetica"), 16, QFont::Bold);
-    QFont heading(QStringLiteral("Helvetica"), 11, QFont::Bold);
-    QFont body(QStringLiteral("Helvetica"), 10);
+    // The application's own font: a family asked for by name may be missing
+    // where no font configuration substitutes another (offscreen on Windows).
+    const auto font = [](int points, bool bold) {
+        QFont font = QGuiApplication::font();
+        font.setPointSize(points);
+        font.setBold(bold);
+        // No ligatures: "Take-off" stays six letters for a reader that copies it.
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    };
+    const QFont title = font(16, true);
+    const QFont heading = font(11, true);
+    const QFont body = font(10, false);
     int y = kTop;
     painter.setFont(title);
     painter.drawText(kLeft, y, sheet.title);
