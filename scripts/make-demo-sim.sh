@@ -10,10 +10,19 @@ esac
 rm -rf "$dir"
 mkdir -p "$dir/Korvanta/Volaro" "$dir/Aircraft"
 
-# aircraft FOLDER TITLE TYPE VARIATION ENGINE_TYPE EMPTY_LB MAX_GROSS_LB MTOW_CG PAX_B PAX_E FWD_LB AFT_LB
+# Wing of each type, to its real size (feet, degrees): area span root_chord
+# sweep (leading edge) apex_lon; the apex places the empty weight near 32 % MAC.
+a330_wing="3892.0 197.8 35.0 31.5"
+a346_wing="4730.0 208.2 40.5 31.1"
+
+# aircraft FOLDER TITLE TYPE VARIATION ENGINE_TYPE EMPTY_LB MAX_GROSS_LB EMPTY_CG PAX_B PAX_E FWD_LB AFT_LB
+#          CREW_POS "WING" APEX_LON
 aircraft() {
   local folder="$1" title="$2" type="$3" variation="$4" engines="$5" empty="$6" gross="$7"
-  local cg="$8" business="$9" economy="${10}" forward="${11}" aft="${12}"
+  local cg="$8" business="$9" economy="${10}" forward="${11}" aft="${12}" crew="${13}"
+  local area span root sweep
+  read -r area span root sweep <<<"${14}"
+  local apex="${15}"
   local out="$dir/Aircraft/$folder"
   mkdir -p "$out/model" "$out/panel" "$out/sound" "$out/texture"
   # Windows line ends, as the simulator's own files have.
@@ -57,12 +66,25 @@ empty_weight_roll_MOI=18000000
 empty_weight_yaw_MOI=39000000
 empty_weight_coupled_MOI=0
 max_number_of_stations=50
-station_load.0="170, 58.0, -1.5, 4.0, Captain"
-station_load.1="170, 58.0, 1.5, 4.0, First Officer"
+station_load.0="170, $crew, -1.5, 4.0, Captain"
+station_load.1="170, $crew, 1.5, 4.0, First Officer"
 station_load.2="$forward,   16.0, 0.0, 0.0, Baggage"
 station_load.3="$aft,   0.0, 0.0, 0.0, Cargo"
 station_load.4="$business,   26.0, 0.0, 0.0, First"
 station_load.5="$economy,  0.0, 0.0, 0.0, Coach"
+
+[airplane_geometry]
+wing_area=$area
+wing_span=$span
+wing_root_chord=$root
+wing_dihedral=5.6
+wing_incidence=2.5
+wing_twist=-3.0
+oswald_efficiency_factor=0.8
+wing_winglets_flag=1
+wing_sweep=$sweep
+wing_pos_apex_lon=$apex
+wing_pos_apex_vert=-3.0
 
 [Electrical]
 max_battery_voltage=28.0
@@ -101,11 +123,11 @@ induced_drag_scalar=1.0
 CFG
 }
 
-aircraft "Korvanta TEV A332GE"  "Korvanta A330-200 GE"  A330-200 "GE engines"  GE  264875 507000 -12.0 3968 26950 20789 16799
-aircraft "Korvanta TEV A332RR"  "Korvanta A330-200 RR"  A330-200 "RR engines"  RR  264875 507000 -12.0 3968 26950 20789 16799
-aircraft "Korvanta TEV A333GE"  "Korvanta A330-300 GE"  A330-300 "GE engines"  GE  267000 507000 -14.0 0 0 0 0
-aircraft "Korvanta TEV A333RR"  "Korvanta A330-300 RR"  A330-300 "RR engines"  RR  267000 507000 -14.0 0 0 0 0
-aircraft "Korvanta TEV A343CFM" "Korvanta A340-300 CFM" A340-300 "CFM engines" CFM 286150 608000 -15.0 4960 40000 25200 20393
-aircraft "Korvanta TEV A346RR"  "Korvanta A340-600 RR"  A340-600 "RR engines"  RR  390220 837756 -20.0 5952 55000 30000 20000
+aircraft "Korvanta TEV A332GE"  "Korvanta A330-200 GE"  A330-200 "GE engines"  GE  264875 507000 -1.0 3968 26950 20789 16799 85.0 "$a330_wing" 29.0
+aircraft "Korvanta TEV A332RR"  "Korvanta A330-200 RR"  A330-200 "RR engines"  RR  264875 507000 -1.0 3968 26950 20789 16799 85.0 "$a330_wing" 29.0
+aircraft "Korvanta TEV A333GE"  "Korvanta A330-300 GE"  A330-300 "GE engines"  GE  267000 507000 -1.5 0 0 0 0 95.0 "$a330_wing" 28.5
+aircraft "Korvanta TEV A333RR"  "Korvanta A330-300 RR"  A330-300 "RR engines"  RR  267000 507000 -1.5 0 0 0 0 95.0 "$a330_wing" 28.5
+aircraft "Korvanta TEV A343CFM" "Korvanta A340-300 CFM" A340-300 "CFM engines" CFM 286150 608000 -1.5 4960 40000 25200 20393 95.0 "$a330_wing" 28.5
+aircraft "Korvanta TEV A346RR"  "Korvanta A340-600 RR"  A340-600 "RR engines"  RR  390220 837756 -2.0 5952 55000 30000 20000 115.0 "$a346_wing" 30.0
 
 echo "$dir"

@@ -20,6 +20,11 @@ export QT_QPA_PLATFORM=offscreen
 build/configurator/app/configurator --fs-root "$work/demo" --screenshots "$work/shots" >/dev/null
 build/upgrader/upgrader --screenshots "$work/shots" >/dev/null
 build/tests/upgrader/volaro_upgrade_showcase --screenshots "$work/shots" >/dev/null
+# The load sheet's page as a picture (pdftoppm: poppler-utils).
+build/configurator/app/configurator --fs-root "$work/demo" loadsheet --aircraft A330-200 \
+  --business 24 --economy 250 --forward 60 --aft 40 --distance 3000 --altitude 35000 \
+  --pdf "$work/load-sheet.pdf" >/dev/null
+pdftoppm -png -r 80 -singlefile "$work/load-sheet.pdf" "$work/shots/load-sheet"
 
 mkdir -p docs/images
 find docs/images -maxdepth 1 -name '*.png' ! -name 'windows-*' -delete

@@ -86,6 +86,17 @@ int readInt(std::string_view section, std::string_view key, int fallback, std::s
     return static_cast<int>(number);
 }
 
+std::vector<std::string> readKeys(std::string_view section, std::string_view path) {
+    const auto bytes = readBytes(toQt(platform::hostPath(path)));
+    if (!bytes)
+        return {};
+    const ProfileDocument document(*bytes);
+    std::vector<std::string> names;
+    for (const std::string_view name : document.keys(section))
+        names.emplace_back(name);
+    return names;
+}
+
 std::optional<ReadProblem> readProblem(std::string_view path) {
     const QString file = toQt(platform::hostPath(path));
     const QFileInfo info(file);

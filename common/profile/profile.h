@@ -24,6 +24,10 @@ std::string readString(std::string_view section, std::string_view key, std::stri
 // wrapping at 2^32), or `fallback` when the key is missing.
 int readInt(std::string_view section, std::string_view key, int fallback, std::string_view path);
 
+// Names of the keys of `section`, in file order, as the platform lists them
+// for a null key; empty when the file or section is missing.
+std::vector<std::string> readKeys(std::string_view section, std::string_view path);
+
 // Outcome of a write. The old file is untouched whenever ok is false.
 struct WriteResult {
     bool ok = true;

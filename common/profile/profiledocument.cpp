@@ -107,6 +107,23 @@ std::optional<std::string_view> ProfileDocument::find(std::string_view section,
     return std::nullopt;
 }
 
+std::vector<std::string_view> ProfileDocument::keys(std::string_view section) const {
+    std::vector<std::string_view> names;
+    LineReader reader(bytes_);
+    Line line;
+    bool inSection = false;
+    while (reader.next(line)) {
+        if (line.kind == LineKind::Section) {
+            if (inSection)
+                break;
+            inSection = equalsIgnoringCase(line.name, section);
+        } else if (inSection && line.kind == LineKind::Key) {
+            names.push_back(line.name);
+        }
+    }
+    return names;
+}
+
 std::string_view ProfileDocument::lineEnding() const {
     // Follow the file's own convention; new files get the simulator's CR LF.
     const std::size_t i = bytes_.find_first_of("\r\n");

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace profile {
 
@@ -16,6 +17,9 @@ public:
     // The value of the first `key` in the first `section`, blanks around it
     // removed (quotes kept), or nothing when the section or key is missing.
     std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+
+    // The names of the keys of the first `section`, in file order.
+    std::vector<std::string_view> keys(std::string_view section) const;
 
     // Replaces the first `key` of the first `section` in place, else adds it
     // after the section's last key line, else adds the section at the end.

@@ -20,6 +20,7 @@ struct CommandEntry {
     const char* synopsis;
     CommandFunction run;
     const cli::CommandSyntax& (*syntax)();
+    bool drawsText = false; // fonts need a QGuiApplication (offscreen, no display)
 };
 
 // What the program is asked to do.

@@ -13,6 +13,7 @@
 #include "configurator/keys/keysscreenshots.h"
 #include "configurator/load/loadscreenshots.h"
 #include "configurator/load/payloadcommand.h"
+#include "configurator/loadsheet/loadsheetcommand.h"
 #include "configurator/prefs/prefscommand.h"
 #include "configurator/prefs/prefsscreenshots.h"
 #include "configurator/session/installpaths.h"
@@ -20,7 +21,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -60,6 +63,8 @@ const CommandEntry kCommands[] = {
     {"backups", "list the kept versions of the files the tools replaced", &runBackupsCommand,
      &backupsCommandSyntax},
     {"restore", "put a kept version of a file back", &runRestoreCommand, &restoreCommandSyntax},
+    {"loadsheet", "write the load sheet of a flight as a PDF", &runLoadSheetCommand,
+     &loadSheetCommandSyntax, true},
 };
 
 int runMainMenu(int& argc, char* argv[], const ProgramRequest& request, QTextStream& err) {
@@ -122,7 +127,13 @@ int main(int argc, char* argv[]) {
     case ProgramRequest::Action::Command:
         break;
     }
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (request.command->drawsText) {
+        platform::useOffscreenRendering();
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     resolveInstallPaths(platform::ExePathSource{request.fsRoot});
     return request.command->run(request.commandArguments, out, err);
 }

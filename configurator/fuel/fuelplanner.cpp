@@ -1,15 +1,24 @@
 #include "configurator/fuel/fuelplanner.h"
 
+#include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
+#include "configurator/fuel/flightplanimport.h"
+#include "configurator/fuel/takeoffweight.h"
 #include "configurator/load/coloredit.h"
+#include "configurator/load/loadmanager.h"
+#include "configurator/loadsheet/loadsheet.h"
+#include "configurator/loadsheet/loadsheetpdf.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"
 #include "configurator/session/sessionstate.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
+#include <QStandardPaths>
 
 namespace {
 
@@ -70,7 +79,16 @@ constexpr ui::Control kControls[] = {
     {ui::kNoId, Kind::Text, "TRIM", 129, 258, 56, 10, ui::Centered},
     {CFuelPlanner::kTrim, Kind::Custom, "", 129, 268, 56, 13},
     {ui::kNoId, Kind::Text, "(Center2)", 129, 282, 56, 10, ui::Centered},
+    // In the free corners below the wings, level with TRIM.
+    {ui::kNoId, Kind::Text, "TOW", 13, 258, 56, 10, ui::Centered},
+    {CFuelPlanner::kTakeoffWeight, Kind::Edit, "", 13, 268, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kTakeoffUnit, Kind::Text, "kg", 13, 282, 56, 10, ui::Centered},
+    {ui::kNoId, Kind::Text, "LW", 245, 258, 56, 10, ui::Centered},
+    {CFuelPlanner::kLandingWeight, Kind::Edit, "", 245, 268, 56, 13, ui::Centered | ui::ReadOnly},
+    {CFuelPlanner::kLandingUnit, Kind::Text, "kg", 245, 282, 56, 10, ui::Centered},
 
+    {CFuelPlanner::kImportOfp, Kind::PushButton, "&Import OFP...", 7, 299, 62, 14},
+    {CFuelPlanner::kExportLoadSheet, Kind::PushButton, "&Export load sheet...", 73, 299, 80, 14},
     {2, Kind::PushButton, "Close", 257, 299, 50, 14},
 };
 
@@ -131,10 +149,12 @@ CFuelPlanner::CFuelPlanner(QWidget* parent)
         QLineEdit* input = field(id);
         input->setValidator(new QRegularExpressionValidator(digits, input));
     }
-    // A result, not an input: the keyboard skips it and it looks read-only.
-    field(kTripFuel)->setFocusPolicy(Qt::NoFocus);
-    paintField(field(kTripFuel), palette().color(QPalette::Window),
-               palette().color(QPalette::WindowText));
+    // Results, not inputs: the keyboard skips them and they look read-only.
+    for (int id : {kTripFuel, kTakeoffWeight, kLandingWeight}) {
+        field(id)->setFocusPolicy(Qt::NoFocus);
+        paintField(field(id), palette().color(QPalette::Window),
+                   palette().color(QPalette::WindowText));
+    }
     for (const FieldColors& colors : kFieldColors) {
         auto* result = new CColorEdit;
         result->setBackgroundColor(colors.background);
@@ -175,6 +195,12 @@ void CFuelPlanner::onCommand(int id) {
     case kImperial:
         switchUnit(fuel::kPoundsFactor);
         break;
+    case kImportOfp:
+        importFlightPlan();
+        break;
+    case kExportLoadSheet:
+        exportLoadSheet();
+        break;
     default:
         ui::TemplateDialog::onCommand(id);
         break;
@@ -189,7 +215,7 @@ void CFuelPlanner::setFieldText(int id, const QString& text) {
     field(id)->setText(text);
 }
 
-void CFuelPlanner::validate() {
+bool CFuelPlanner::validate() {
     fuel::FuelPlanInput input = input_;
     input.distance = readField(kDistance);
     input.altitude = readField(kAltitude);
@@ -199,19 +225,26 @@ void CFuelPlanner::validate() {
         input.zeroFuelWeight <= 0) {
         ui::showMessage(this, QStringLiteral("All the mandatory fields must be filled."),
                         QStringLiteral("ERROR"), ui::MessageIcon::Error);
-        return;
+        return false;
     }
     input.taxiFuel = fuel::toKilograms(readField(kTaxiFuel), unitFactor_);
     input.finalFuel = fuel::toKilograms(readField(kFinalFuel), unitFactor_);
     input.reservePercent = readField(kRouteReserve);
     input_ = input;
     if (!aircraft_)
-        return; // no aircraft chosen: the menu never opens the planner so
+        return false; // no aircraft chosen: the menu never opens the planner so
 
     plan_ = fuel::PlanFuel(*aircraft_, input_);
     setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
     setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unitFactor_)));
     showTanks(false);
+    // From the figures as typed and shown, so they add up on the screen.
+    maxGrossLb_ = fuel::maxGrossWeightLb(aircraft_->code);
+    const fuel::FlightWeights weights = fuel::flightWeights(
+        readField(kZeroFuelWeight), readField(kTaxiFuel), plan_, unitFactor_, maxGrossLb_);
+    setFieldText(kTakeoffWeight, QString::number(weights.takeoff));
+    setFieldText(kLandingWeight, QString::number(weights.landing));
+    showWeightUnits();
     // The figures stay as computed; the user must not take them for a plan.
     if (plan_.tooShortForAltitude) {
         ui::showMessage(this, fuel::tooShortForAltitudeText(input_, plan_),
@@ -222,6 +255,24 @@ void CFuelPlanner::validate() {
             this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),
             QStringLiteral("Fuel Capacity Warning"), ui::MessageIcon::Information);
     }
+    if (weights.overMaximum) {
+        ui::showMessage(this, fuel::takeoffWeightWarningText(weights, unitFactor_),
+                        QStringLiteral("WARNING"), ui::MessageIcon::Exclamation);
+    }
+    return true;
+}
+
+// The unit below each weight; under the take-off weight with the maximum it
+// is checked against, once Validate has found one.
+void CFuelPlanner::showWeightUnits() {
+    const QString unit =
+        unitFactor_ == fuel::kPoundsFactor ? QStringLiteral("lb") : QStringLiteral("kg");
+    control<QLabel>(kLandingUnit)->setText(unit);
+    control<QLabel>(kTakeoffUnit)
+        ->setText(maxGrossLb_ ? QStringLiteral("max %1 %2")
+                                    .arg(fuel::fileWeightShown(*maxGrossLb_, unitFactor_))
+                                    .arg(unit)
+                              : unit);
 }
 
 // After Validate every tank field is written, "---" for a tank the aircraft
@@ -264,4 +315,86 @@ void CFuelPlanner::switchUnit(float factor) {
         setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
     }
     showTanks(true);
+    // The two results beside the template's are converted as its own are.
+    for (int id : {kTakeoffWeight, kLandingWeight}) {
+        if (!field(id)->text().isEmpty())
+            setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
+    }
+    showWeightUnits();
+}
+
+// Fills the flight's figures from a SimBrief plan; the user still presses
+// Validate. A plan that cannot be used changes no field.
+void CFuelPlanner::importFlightPlan() {
+    const QString file =
+        ui::askForFile({this, ui::FileDialogMode::Open, QStringLiteral("Import OFP"),
+                        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+                        QStringLiteral("SimBrief flight plans (*.xml);;All files (*)")});
+    if (file.isEmpty())
+        return;
+    const fuel::FlightPlanImport plan = fuel::readFlightPlanFile(file, aircraft_);
+    if (!plan.flight) {
+        ui::showMessage(this,
+                        QStringLiteral("The flight plan\n%1\ncannot be imported: %2.\n"
+                                       "No field was changed.")
+                            .arg(QDir::toNativeSeparators(file), plan.error),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    const fuel::ImportedFlight& flight = *plan.flight;
+    setFieldText(kDistance, QString::number(flight.distance));
+    setFieldText(kAltitude, QString::number(flight.altitude));
+    setFieldText(kCostIndex, QString::number(flight.costIndex));
+    setFieldText(kZeroFuelWeight, QString::number(flight.zeroFuelWeight.inUnit(unitFactor_)));
+    setFieldText(kTaxiFuel, QString::number(flight.taxiFuel.inUnit(unitFactor_)));
+}
+
+// The sheet shows what the window shows: Validate runs first, and the
+// payload is the one saved in the aircraft's file, in the unit shown.
+void CFuelPlanner::exportLoadSheet() {
+    if (!validate())
+        return;
+    CLoadManager payload(*findPayloadAircraft(aircraft_->code));
+    if (!payload.isInstalled()) {
+        ui::showMessage(this,
+                        QStringLiteral("The load sheet needs the payload of the aircraft,\n"
+                                       "but its aircraft.cfg cannot be read."),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    payload.load();
+    payload.setUnit(unitFactor_ == fuel::kPoundsFactor ? WeightUnit::Pounds
+                                                       : WeightUnit::Kilograms);
+    payload.refresh();
+
+    loadsheet::FuelFigures shown = loadsheet::fuelFigures(input_, plan_, unitFactor_);
+    shown.zeroFuelWeight = readField(kZeroFuelWeight);
+    shown.taxiFuel = readField(kTaxiFuel);
+    shown.tripFuel = readField(kTripFuel);
+    shown.finalFuel = readField(kFinalFuel);
+    shown.blockFuel = readField(kBlockFuel);
+    // As Validate has just shown them.
+    const fuel::FlightWeights weights =
+        fuel::flightWeights(shown.zeroFuelWeight, shown.taxiFuel, plan_, unitFactor_, maxGrossLb_);
+    const loadsheet::Sheet sheet = loadsheet::makeSheet(loadsheet::flightOf(
+        payload, *aircraft_, input_, plan_, shown, weights, QDateTime::currentDateTimeUtc()));
+
+    const QString suggestion =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("Load sheet %1.pdf").arg(QLatin1String(aircraft_->name)));
+    const QString file =
+        ui::askForFile({this, ui::FileDialogMode::Save, QStringLiteral("Export load sheet"),
+                        suggestion, QStringLiteral("PDF files (*.pdf)")});
+    if (file.isEmpty())
+        return;
+    if (const QString error = loadsheet::writePdf(sheet, file); !error.isEmpty()) {
+        ui::showMessage(this,
+                        QStringLiteral("The load sheet could not be saved to\n%1:\n%2")
+                            .arg(QDir::toNativeSeparators(file), error),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    ui::showMessage(
+        this, QStringLiteral("The load sheet was saved to\n%1").arg(QDir::toNativeSeparators(file)),
+        QStringLiteral("Status"), ui::MessageIcon::Information);
 }

@@ -7,6 +7,8 @@
 #include "configurator/fuel/fuelplan.h"
 #include "configurator/fuel/fuelunits.h"
 
+#include <optional>
+
 class QLineEdit;
 
 class CFuelPlanner : public ui::TemplateDialog {
@@ -40,6 +42,14 @@ public:
         kTrim = 1038,
         kBanner = 1039,
         kPlanView = 1040,
+        // Beside the template's controls: take-off and landing weights.
+        kTakeoffWeight = 1041,
+        kTakeoffUnit = 1042, // "kg", or the maximum with its unit
+        kLandingWeight = 1043,
+        kLandingUnit = 1044,
+        // In the free left of the bottom row: a flight plan in, a load sheet out.
+        kImportOfp = 1060,
+        kExportLoadSheet = 1061,
     };
 
     // Takes the aircraft from `CurrentAircraft` and the zero fuel weight from
@@ -54,9 +64,12 @@ protected:
 
 private:
     void open();
-    void validate();
+    bool validate(); // false: a mandatory figure is missing
     void switchUnit(float factor);
+    void importFlightPlan();
+    void exportLoadSheet();
     void showTanks(bool onlyPresentTanks);
+    void showWeightUnits();
     void setFieldText(int id, const QString& text);
     std::int32_t readField(int id) const;
 
@@ -64,4 +77,5 @@ private:
     float unitFactor_ = fuel::kKilogramsFactor;
     fuel::FuelPlanInput input_;
     fuel::FuelPlan plan_;
+    std::optional<double> maxGrossLb_; // of the last Validate; nothing: no check
 };

@@ -1,11 +1,14 @@
 #include "configurator/fuel/fuelscreenshots.h"
 
+#include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
 #include "common/ui/screenshot.h"
 #include "configurator/fuel/fuelplanner.h"
 #include "configurator/session/sessionstate.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -44,6 +47,39 @@ QString plannerShot(const QString& dir, const QString& name, std::int32_t aircra
     return ui::saveScreenshot(planner, dir, name);
 }
 
+// A flight plan as the user would download it, imported through the button.
+constexpr char kSamplePlan[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<OFP>
+  <params><units>kgs</units></params>
+  <general>
+    <costindex>35</costindex>
+    <initial_altitude>37000</initial_altitude>
+    <route_distance>4120</route_distance>
+    <air_distance>4235</air_distance>
+  </general>
+  <aircraft><icaocode>A343</icaocode><base_type>A343</base_type><name>A340-300</name></aircraft>
+  <fuel><taxi>250</taxi></fuel>
+  <weights><est_zfw>178500</est_zfw></weights>
+</OFP>
+)";
+
+QString importShot(const QString& dir, const QString& name) {
+    QTemporaryDir folder;
+    const QString plan = folder.filePath(QStringLiteral("VLR340.xml"));
+    QFile file(plan);
+    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(kSamplePlan) != qint64(sizeof kSamplePlan - 1) || !file.flush())
+        return {};
+    file.close();
+    SessionScope session(kA340_300, 0);
+    ui::MessageRecorder quiet;
+    ui::FileDialogRecorder chosen(plan);
+    CFuelPlanner planner;
+    planner.sendCommand(CFuelPlanner::kImportOfp);
+    planner.sendCommand(CFuelPlanner::kValidate);
+    return ui::saveScreenshot(planner, dir, name);
+}
+
 } // namespace
 
 QStringList saveFuelScreenshots(const QString& dir) {
@@ -51,7 +87,8 @@ QStringList saveFuelScreenshots(const QString& dir) {
     for (const QString& file : {plannerShot(dir, QStringLiteral("fuel-planner"), kA330_200, 170000,
                                             "3000", "35000", false),
                                 plannerShot(dir, QStringLiteral("fuel-planner-a330-300-lb"),
-                                            kA330_300, 175000, "5600", "37000", true)}) {
+                                            kA330_300, 175000, "5600", "37000", true),
+                                importShot(dir, QStringLiteral("fuel-planner-after-import"))}) {
         if (!file.isEmpty())
             written << file;
     }

@@ -132,6 +132,27 @@ bool canOpenForReading(const std::string& path) {
     return std::ifstream(file, std::ios::binary).is_open();
 }
 
+// The four stations in the order Save writes them. The position is the one
+// each format writes, so the centre of gravity shown is the one the
+// simulator finds after OK.
+struct SavedStation {
+    int number;
+    const char* key;
+    const char* format;
+    int CLoadManager::StationPounds::*pounds;
+    double positionFt;
+};
+
+const SavedStation kSavedStations[] = {
+    {4, "station_load.4", "\"%d,   26.0, 0.0, 0.0, First\"", &CLoadManager::StationPounds::business,
+     26.0},
+    {5, "station_load.5", "\"%d,  0.0, 0.0, 0.0, Coach\"", &CLoadManager::StationPounds::economy,
+     0.0},
+    {2, "station_load.2", "\"%d,   16.0, 0.0, 0.0, Baggage\"",
+     &CLoadManager::StationPounds::forward, 16.0},
+    {3, "station_load.3", "\"%d,   0.0, 0.0, 0.0, Cargo\"", &CLoadManager::StationPounds::aft, 0.0},
+};
+
 std::string formatStation(const char* format, int pounds) {
     char text[100];
     std::snprintf(text, sizeof text, format, pounds);
@@ -193,6 +214,7 @@ void CLoadManager::load() {
     setEconomy(passengers("station_load.5"));
     setForward(percent("station_load.2", aircraft_.forwardCargoMaxKg));
     setAft(percent("station_load.3", aircraft_.aftCargoMaxKg));
+    balance_ = balance::readBalanceFile(primary);
     refresh();
 }
 
@@ -213,6 +235,7 @@ void CLoadManager::refresh() {
         truncateToInt((static_cast<double>(f.paxWeight) + f.cargoWeight) / u + emptyWeightKg_);
     f.zfw = roundToInt(lastZfw_ * u);
     LastZfw = lastZfw_;
+    zfwCgPercentMac_ = balance::cgPercentMac(balance_, stationLoads());
 }
 
 CLoadManager::StationPounds CLoadManager::stationPounds() const {
@@ -223,6 +246,15 @@ CLoadManager::StationPounds CLoadManager::stationPounds() const {
         truncateToInt(percentOf(forward_, aircraft_.forwardCargoMaxKg) * toLb),
         truncateToInt(percentOf(aft_, aircraft_.aftCargoMaxKg) * toLb),
     };
+}
+
+std::map<int, balance::Mass> CLoadManager::stationLoads() const {
+    const StationPounds pounds = stationPounds();
+    std::map<int, balance::Mass> loads;
+    for (const SavedStation& station : kSavedStations)
+        loads[station.number] =
+            balance::Mass{static_cast<double>(pounds.*station.pounds), station.positionFt};
+    return loads;
 }
 
 std::vector<profile::WriteResult> CLoadManager::save() const {
@@ -236,13 +268,9 @@ std::vector<profile::WriteResult> CLoadManager::save() const {
         batch.keepBackup();
         if (i < read_.size())
             batch.requireContent(read_[i]);
-        const auto write = [&](const char* key, const char* format, int value) {
-            batch.writeString(payload::kSection, key, formatStation(format, value));
-        };
-        write("station_load.4", "\"%d,   26.0, 0.0, 0.0, First\"", pounds.business);
-        write("station_load.5", "\"%d,  0.0, 0.0, 0.0, Coach\"", pounds.economy);
-        write("station_load.2", "\"%d,   16.0, 0.0, 0.0, Baggage\"", pounds.forward);
-        write("station_load.3", "\"%d,   0.0, 0.0, 0.0, Cargo\"", pounds.aft);
+        for (const SavedStation& station : kSavedStations)
+            batch.writeString(payload::kSection, station.key,
+                              formatStation(station.format, pounds.*station.pounds));
         results.push_back(batch.commit());
     }
     return results;

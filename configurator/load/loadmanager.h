@@ -7,10 +7,13 @@
 // screen when the user picks pounds.
 
 #include "common/profile/profile.h"
+#include "configurator/load/balance.h"
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,12 +114,19 @@ public:
     // Figures of the last refresh, and the zero fuel weight in kilograms.
     const PayloadFigures& figures() const { return figures_; }
     int lastZfw() const { return lastZfw_; }
+    // Zero fuel weight centre of gravity in % MAC of the last refresh, with
+    // the four stations as Save would write them; nothing ("---") when the
+    // primary file lacks a value it needs. The unit shown plays no part.
+    std::optional<double> zfwCgPercentMac() const { return zfwCgPercentMac_; }
 
     // The station weights Save writes, in whole pounds, for the positions held.
     struct StationPounds {
         int business, economy, forward, aft;
     };
     StationPounds stationPounds() const;
+    // The four stations as Save writes them, by station number: weight in
+    // pounds and the position Save gives them.
+    std::map<int, balance::Mass> stationLoads() const;
 
 private:
     const PayloadAircraft& aircraft_;
@@ -132,6 +142,8 @@ private:
     float unitFactor_ = 1.0f;
     PayloadFigures figures_;
     int lastZfw_ = 0;
+    balance::BalanceFile balance_; // of the primary file, read by load()
+    std::optional<double> zfwCgPercentMac_;
 };
 
 // The four aircraft; they differ only in their row of the table.

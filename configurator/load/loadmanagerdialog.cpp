@@ -81,6 +81,10 @@ constexpr auto controls(BarPlacement bars) {
         {ui::kNoId, Kind::GroupBox, "Weight Unit", 222, 343, 181, 40},
         {kMetric, Kind::RadioButton, "Metric (KG)", 232, 358, 70, 10, ui::GroupStart},
         {kImperial, Kind::RadioButton, "Imperial (LBS)", 312, 358, 80, 10},
+        // The free space below the unit group, level with the aircraft
+        // weight and as wide as OK and Cancel together.
+        {ui::kNoId, Kind::Text, "ZFW CG", 224, 391, 70, 8},
+        {kZfwCg, Kind::Text, "---", 299, 389, 104, kFieldHeight, Centered | Border},
         {1, Kind::DefaultButton, "OK", 299, 412, 50, 14},
         {2, Kind::PushButton, "Cancel", 353, 412, 50, 14},
     });
@@ -306,6 +310,10 @@ void LoadManagerDialog::showFigures() {
     show(kCargoWeight, f.cargoWeight);
     show(kAircraftWeight, f.aircraftWeight);
     show(kZfw, f.zfw);
+    const auto cg = model_.zfwCgPercentMac();
+    control<QLabel>(kZfwCg)->setText(cg ? QString::fromStdString(balance::percentMacText(cg)) +
+                                              QStringLiteral(" % MAC")
+                                        : QStringLiteral("---"));
 }
 
 void LoadManagerDialog::onCommand(int id) {

@@ -35,6 +35,8 @@ inline constexpr int kAircraftWeight = 1035;
 inline constexpr int kZfw = 1030;
 inline constexpr int kMetric = 1031;
 inline constexpr int kImperial = 1032;
+// Beside the template's controls: the zero fuel weight centre of gravity.
+inline constexpr int kZfwCg = 1037;
 } // namespace loadids
 
 class LoadManagerDialog : public ui::TemplateDialog {

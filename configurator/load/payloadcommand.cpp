@@ -5,6 +5,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QTextStream>
 #include <optional>
 #include <utility>
@@ -83,6 +84,16 @@ void printText(const CLoadManager& model, QTextStream& out) {
     total("Aircraft Weight", f.aircraftWeight);
     total("ZFW", f.zfw);
     total("ZFW (kg)", model.lastZfw());
+    out << QStringLiteral("ZFW CG (% MAC)").leftJustified(25)
+        << QString::fromStdString(balance::percentMacText(model.zfwCgPercentMac()))
+               .rightJustified(8)
+        << "\n";
+}
+
+// One decimal, as the window shows it; null for "---".
+QJsonValue cgJson(std::optional<double> percent) {
+    const auto shown = balance::roundedToTenth(percent);
+    return shown ? QJsonValue(*shown) : QJsonValue(QJsonValue::Null);
 }
 
 void printJson(const CLoadManager& model, QTextStream& out) {
@@ -105,6 +116,7 @@ void printJson(const CLoadManager& model, QTextStream& out) {
         {QStringLiteral("aircraft_weight"), f.aircraftWeight},
         {QStringLiteral("zfw"), f.zfw},
         {QStringLiteral("zfw_kg"), model.lastZfw()},
+        {QStringLiteral("zfw_cg_mac"), cgJson(model.zfwCgPercentMac())},
     };
     out << QJsonDocument(json).toJson(QJsonDocument::Compact) << "\n";
 }

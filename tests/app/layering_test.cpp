@@ -28,13 +28,13 @@ std::vector<std::string> includesOf(const fs::path& folder, const std::string& p
 
 TEST(Layering, ToolsAndSessionStateIncludeNothingOfTheProgram) {
     const fs::path root = fs::path(VOLARO_SOURCE_DIR) / "configurator";
-    for (const char* folder : {"session", "prefs", "keys", "load", "fuel", "res"}) {
+    for (const char* folder : {"session", "prefs", "keys", "load", "fuel", "loadsheet", "res"}) {
         ASSERT_TRUE(fs::is_directory(root / folder)) << folder;
         EXPECT_EQ(includesOf(root / folder, "configurator/app/"), std::vector<std::string>())
             << folder;
     }
     // The shared state sits below every tool.
-    for (const char* tool : {"prefs", "keys", "load", "fuel"}) {
+    for (const char* tool : {"prefs", "keys", "load", "fuel", "loadsheet"}) {
         EXPECT_EQ(includesOf(root / "session", std::string("configurator/") + tool + "/"),
                   std::vector<std::string>())
             << tool;

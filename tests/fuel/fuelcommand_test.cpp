@@ -41,7 +41,10 @@ TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
                                       "\"inner\":{\"kg\":24747,\"fraction\":0.732507},"
                                       "\"outer\":{\"kg\":0,\"fraction\":0},"
                                       "\"center\":{\"kg\":0,\"fraction\":0},"
-                                      "\"trim\":{\"kg\":0,\"fraction\":0}}\n"))
+                                      "\"trim\":{\"kg\":0,\"fraction\":0},"
+                                      "\"takeoff_weight\":219295,\"landing_weight\":173299,"
+                                      "\"max_takeoff_weight\":null,"
+                                      "\"takeoff_weight_warning\":false}\n"))
         << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("\"fraction\":0.732507,"))); // six digits
 }
@@ -129,6 +132,64 @@ TEST(FuelCommand, ExplainsBadArguments) {
                                                                     << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("Usage:"))) << c.line;
     }
+}
+
+std::string ofp(const char* fixture) {
+    return std::string("--ofp " VOLARO_TEST_DATA_DIR "/fixtures/") + fixture;
+}
+
+TEST(FuelCommand, FlightPlanGivesTheFiguresTheLineWouldGive) {
+    const struct {
+        std::string withPlan;
+        const char* sameByHand;
+    } cases[] = {
+        {ofp("ofp-a332-kgs.xml") + " --json",
+         "--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --json"},
+        {"--aircraft A330-200 " + ofp("ofp-a332-kgs.xml"),
+         "--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000"},
+        // 551155 lb and 661 lb, as the planner reads them typed in pounds.
+        {ofp("ofp-a346-lbs.xml") + " --json",
+         "--aircraft A340-600 --distance 5600 --altitude 37000 --zfw 250003 --cost-index 80 "
+         "--taxi 299 --json"},
+        // A figure on the line replaces the plan's.
+        {ofp("ofp-a332-kgs.xml") + " --distance 5000 --taxi 0 --json",
+         "--aircraft A330-200 --distance 5000 --altitude 35000 --zfw 170000 --taxi 0 --json"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun withPlan = run(c.withPlan.c_str());
+        const CommandRun byHand = run(c.sameByHand);
+        EXPECT_EQ(withPlan.status, 0) << c.withPlan << "\n" << withPlan.err.toStdString();
+        EXPECT_EQ(withPlan.out, byHand.out) << c.withPlan;
+        EXPECT_TRUE(withPlan.err.isEmpty()) << c.withPlan;
+    }
+    EXPECT_TRUE(run((ofp("ofp-a332-kgs.xml") + " --json").c_str())
+                    .out.contains(QStringLiteral("\"block_fuel\":49495")));
+}
+
+TEST(FuelCommand, FlightPlanThatCannotBeUsedFailsNamingWhy) {
+    const struct {
+        std::string line;
+        const char* message;
+    } cases[] = {
+        {"--aircraft A330-300 " + ofp("ofp-a332-kgs.xml"),
+         "it is for the A330-200 (A332), not for the A330-300 chosen"},
+        {ofp("ofp-missing-zfw.xml") + " --zfw 170000",
+         "it has no <weights><est_zfw> (zero fuel weight)"},
+        {ofp("ofp-not-xml.txt"), "it is not well-formed XML"},
+        {ofp("no-such-plan.xml"), "it cannot be opened"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = run(c.line.c_str());
+        EXPECT_EQ(r.status, 1) << c.line;
+        EXPECT_TRUE(r.out.isEmpty()) << c.line;
+        EXPECT_TRUE(
+            r.err.startsWith(QStringLiteral("configurator fuel: cannot use the flight plan ")))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QLatin1String(c.message))) << r.err.toStdString();
+    }
+    const CommandRun noFile = run("--aircraft A330-200 --ofp");
+    EXPECT_EQ(noFile.status, 2);
+    EXPECT_TRUE(noFile.err.contains(QStringLiteral("--ofp needs a file")));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
+#include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
 #include "configurator/fuel/fuelplanner.h"
 #include "configurator/fuel/fuelplannertool.h"
 #include "configurator/fuel/fuelscreenshots.h"
 #include "configurator/load/coloredit.h"
 #include "configurator/res/shellart.h"
+#include "configurator/session/installpaths.h"
 #include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
 
@@ -354,6 +356,109 @@ TEST_F(FuelPlannerTest, DistanceTooShortForTheAltitudeWarnsAfterShowingTheFigure
     EXPECT_TRUE(messages.messages().empty());
 }
 
+QString ofpFixture(const char* name) {
+    return QStringLiteral(VOLARO_TEST_DATA_DIR "/fixtures/") + QLatin1String(name);
+}
+
+// The plan's figures land in the fields in the unit shown, so that Validate
+// computes the plan the command line computes from the same file.
+TEST_F(FuelPlannerTest, ImportedPlanFillsTheFlightAndValidatesToItsKilograms) {
+    struct Fields {
+        const char *distance, *costIndex, *zfw, *taxi;
+    };
+    const struct {
+        std::int32_t aircraft;
+        const char* fixture;
+        bool pounds;
+        Fields shown;
+        fuel::FuelPlanInput kilograms;
+    } cases[] = {
+        {kA330_200,
+         "ofp-a332-kgs.xml",
+         false,
+         {"3000", "50", "170000", "200"},
+         {3000, 35000, 50, 170000, 200, 5, 1000}},
+        // The final fuel, not in the plan, shows 2204 lb after the switch: 999 kg.
+        {kA330_200,
+         "ofp-a332-kgs.xml",
+         true,
+         {"3000", "50", "374780", "441"},
+         {3000, 35000, 50, 170000, 200, 5, 999}},
+        {kA340_600,
+         "ofp-a346-lbs.xml",
+         false,
+         {"5600", "80", "250003", "299"},
+         {5600, 37000, 80, 250003, 299, 5, 1000}},
+        {kA340_600,
+         "ofp-a346-lbs.xml",
+         true,
+         {"5600", "80", "551155", "661"},
+         {5600, 37000, 80, 250003, 299, 5, 999}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.fixture) + (c.pounds ? " in lb" : " in kg"));
+        choose(c.aircraft);
+        CFuelPlanner planner;
+        if (c.pounds) {
+            planner.setChecked(P::kImperial, true);
+            planner.sendCommand(P::kImperial);
+        }
+        ui::FileDialogRecorder files(ofpFixture(c.fixture));
+        planner.control<QPushButton>(P::kImportOfp)->click();
+        ASSERT_EQ(files.requests().size(), 1u);
+        EXPECT_EQ(files.requests()[0].owner, &planner);
+        EXPECT_EQ(files.requests()[0].mode, ui::FileDialogMode::Open);
+        EXPECT_TRUE(files.requests()[0].filter.contains(QStringLiteral("*.xml")));
+        EXPECT_EQ(text(planner, P::kDistance), c.shown.distance);
+        EXPECT_EQ(text(planner, P::kCostIndex), c.shown.costIndex);
+        EXPECT_EQ(text(planner, P::kZeroFuelWeight), c.shown.zfw);
+        EXPECT_EQ(text(planner, P::kTaxiFuel), c.shown.taxi);
+        EXPECT_EQ(text(planner, P::kRouteReserve), "5"); // not in the plan: left alone
+
+        planner.sendCommand(P::kValidate);
+        const fuel::FuelPlan expected =
+            fuel::PlanFuel(*fuel::aircraftPerformance(c.aircraft), c.kilograms);
+        EXPECT_EQ(text(planner, P::kBlockFuel),
+                  std::to_string(fuel::toDisplayUnit(expected.blockFuel, planner.unitFactor())));
+        EXPECT_TRUE(messages.messages().empty());
+    }
+}
+
+TEST_F(FuelPlannerTest, PlanThatCannotBeImportedChangesNoFieldAndSaysWhy) {
+    const struct {
+        const char* fixture;
+        const char* reason;
+    } cases[] = {
+        {"ofp-a346-lbs.xml", "it is for the A340-600 (A346), not for the A330-200 chosen"},
+        {"ofp-missing-zfw.xml", "it has no <weights><est_zfw> (zero fuel weight)"},
+        {"ofp-not-xml.txt", "it is not well-formed XML"},
+    };
+    choose(kA330_200, 150000);
+    CFuelPlanner planner;
+    planExample(planner);
+    type(planner, P::kDistance, "2500");
+    const auto before = snapshot(planner);
+    for (const auto& c : cases) {
+        messages.clear();
+        ui::FileDialogRecorder files(ofpFixture(c.fixture));
+        planner.sendCommand(P::kImportOfp);
+        EXPECT_EQ(snapshot(planner), before) << c.fixture;
+        ASSERT_EQ(messages.messages().size(), 1u) << c.fixture;
+        const ui::Message& message = messages.messages()[0];
+        EXPECT_EQ(message.caption, QStringLiteral("ERROR"));
+        EXPECT_EQ(message.icon, ui::MessageIcon::Error);
+        EXPECT_EQ(message.owner, &planner);
+        EXPECT_TRUE(message.text.contains(QLatin1String(c.reason))) << message.text.toStdString();
+        EXPECT_TRUE(message.text.endsWith(QStringLiteral("No field was changed.")));
+    }
+    messages.clear();
+    ui::FileDialogRecorder cancelled; // the user closes the dialog
+    planner.sendCommand(P::kImportOfp);
+    EXPECT_EQ(cancelled.requests().size(), 1u);
+    EXPECT_EQ(snapshot(planner), before);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
 TEST_F(FuelPlannerTest, MenuRunsThePlannerModallyUntilClose) {
     choose(kA340_300);
     QTimer::singleShot(0, [] {
@@ -369,13 +474,70 @@ TEST_F(FuelPlannerTest, ScreenshotsShowComputedPlansAndLeaveTheSessionAlone) {
     choose(kA340_600, 123456);
     testing_support::TempDir dir;
     const QStringList files = saveFuelScreenshots(QString::fromStdString(dir.path().string()));
-    EXPECT_EQ(files.size(), 2);
+    EXPECT_EQ(files.size(), 3);
+    EXPECT_TRUE(files.last().endsWith(QStringLiteral("fuel-planner-after-import.png")));
     for (const QString& file : files)
         EXPECT_TRUE(std::filesystem::file_size(file.toStdString()) > 1000);
     EXPECT_EQ(CurrentAircraft, kA340_600);
     EXPECT_EQ(AircraftZfw[kA340_600 - kFirstAircraft], 123456);
     EXPECT_EQ(AircraftZfw[kA330_200 - kFirstAircraft], 0);
     EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(FuelPlannerTest, TakeoffAndLandingWeightsShowAndFollowTheUnit) {
+    choose(kA330_200, 170000);
+    CFuelPlanner planner;
+    EXPECT_EQ(text(planner, P::kTakeoffWeight), "");
+    EXPECT_TRUE(planner.field(P::kTakeoffWeight)->isReadOnly());
+    planExample(planner);
+    EXPECT_EQ(text(planner, P::kTakeoffWeight), "219295"); // 170000 + 49495 - 200
+    EXPECT_EQ(text(planner, P::kLandingWeight), "173299"); // less the trip 45996
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "kg");
+    planner.control<QRadioButton>(P::kImperial)->click();
+    EXPECT_EQ(text(planner, P::kTakeoffWeight), "483454");
+    EXPECT_EQ(text(planner, P::kLandingWeight), "382052");
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "lb");
+    EXPECT_EQ(text(planner, P::kLandingUnit), "lb");
+    EXPECT_TRUE(messages.messages().empty()); // no aircraft.cfg: no check
+}
+
+TEST_F(FuelPlannerTest, TakeoffWeightAboveTheMaximumWarnsAfterTheCapacityWarning) {
+    testing_support::TempDir sim;
+    resolveInstallPaths(sim.path().string(), "");
+    testing_support::writeFile(sim.path() / "Aircraft" / "Korvanta TEV A333GE" / "Aircraft.cfg",
+                               "[WEIGHT_AND_BALANCE]\r\nmax_gross_weight=440000\r\n");
+    choose(kA330_300, 170000);
+    CFuelPlanner planner;
+    type(planner, P::kDistance, "7000");
+    type(planner, P::kAltitude, "35000");
+    planner.sendCommand(P::kValidate);
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "max 199584 kg"); // 440000 lb
+    ASSERT_EQ(messages.messages().size(), 2u);
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Fuel Capacity Warning"));
+    const ui::Message& m = messages.messages()[1];
+    EXPECT_EQ(m.caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(m.icon, ui::MessageIcon::Exclamation);
+    EXPECT_EQ(m.owner, &planner);
+    const QString tow = QString::fromStdString(text(planner, P::kTakeoffWeight));
+    EXPECT_TRUE(m.text.contains(QStringLiteral("take-off weight of %1 kg").arg(tow)))
+        << m.text.toStdString();
+    EXPECT_TRUE(m.text.contains(QStringLiteral("maximum take-off weight of 199584 kg")));
+
+    messages.clear();
+    planner.control<QRadioButton>(P::kImperial)->click();
+    EXPECT_EQ(text(planner, P::kTakeoffUnit), "max 440000 lb");
+    planner.sendCommand(P::kValidate);
+    ASSERT_EQ(messages.messages().size(), 2u);
+    EXPECT_TRUE(messages.messages()[1].text.contains(
+        QStringLiteral("maximum take-off weight of 440000 lb")));
+
+    // Within the maximum: no word about it.
+    messages.clear();
+    planner.control<QRadioButton>(P::kMetric)->click();
+    type(planner, P::kDistance, "1000");
+    planner.sendCommand(P::kValidate);
+    EXPECT_TRUE(messages.messages().empty());
+    resolveInstallPaths(std::string(), "");
 }
 
 } // namespace

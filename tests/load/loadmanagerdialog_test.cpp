@@ -321,6 +321,76 @@ TEST_F(LoadManagerDialogTest, ScreenshotsShowTheFourWindows) {
         EXPECT_FALSE(QPixmap(name).isNull()) << name.toStdString();
 }
 
+// A330-200 sized wing: MAC 23.66 ft, its leading edge 6.6 ft ahead of the
+// reference point.
+const char* const kGeometry = "[airplane_geometry]\r\nwing_area=3892\r\nwing_span=197.8\r\n"
+                              "wing_root_chord=35.0\r\nwing_sweep=31.5\r\n"
+                              "wing_pos_apex_lon=29.0\r\n";
+
+TEST_F(LoadManagerDialogTest, CgReadoutFollowsEveryMoveAndNotTheUnit) {
+    writeFile(file("Korvanta TEV A332GE"), std::string(kGeometry) +
+                                               "[WEIGHT_AND_BALANCE]\r\nempty_weight=264875\r\n"
+                                               "reference_datum_position=0.0, 0.0, 0.0\r\n"
+                                               "empty_weight_CG_position=-3.0, 0.0, 0.0\r\n");
+    CA332LoadManager model;
+    LoadManagerDialog dialog(model);
+    const auto expected = [&] {
+        return QString::fromStdString(balance::percentMacText(model.zfwCgPercentMac())) +
+               QStringLiteral(" % MAC");
+    };
+    ASSERT_TRUE(model.zfwCgPercentMac());
+    const QString empty = text(dialog, kZfwCg);
+    EXPECT_EQ(empty, expected());
+    EXPECT_TRUE(empty.endsWith(QStringLiteral(" % MAC"))) << empty.toStdString();
+
+    slider(dialog, kForwardTrackbar)->setValue(100);
+    const QString loaded = text(dialog, kZfwCg);
+    EXPECT_EQ(loaded, expected());
+    EXPECT_NE(loaded, empty);
+
+    // The unit switch changes the weights, not the centre of gravity.
+    dialog.control<QRadioButton>(kImperial)->click();
+    EXPECT_EQ(text(dialog, kAircraftWeight), QStringLiteral("264874"));
+    EXPECT_EQ(text(dialog, kZfwCg), loaded);
+}
+
+TEST_F(LoadManagerDialogTest, CgReadoutWithoutGeometryShowsDashesAndTheRestWorks) {
+    writeFile(file("Korvanta TEV A332GE"), "[WEIGHT_AND_BALANCE]\r\nempty_weight=264875\r\n"
+                                           "reference_datum_position=0.0\r\n"
+                                           "empty_weight_CG_position=-3.0\r\n");
+    CA332LoadManager model;
+    LoadManagerDialog dialog(model);
+    slider(dialog, kEconomyTrackbar)->setValue(100);
+    EXPECT_EQ(text(dialog, kZfwCg), QStringLiteral("---"));
+    EXPECT_EQ(text(dialog, kZfw), QStringLiteral("127647"));
+}
+
+// The readout sits in free space: inside the window, clear of every control
+// the template places.
+TEST_F(LoadManagerDialogTest, CgReadoutOverlapsNoOtherControl) {
+    writeFile(file("Korvanta TEV A332GE"), "[WEIGHT_AND_BALANCE]\r\n");
+    CA332LoadManager model;
+    LoadManagerDialog dialog(model);
+    QWidget* readout = dialog.control(kZfwCg);
+    QWidget* page = readout->parentWidget();
+    EXPECT_TRUE(page->rect().contains(readout->geometry()));
+    QWidget* label = nullptr;
+    for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* text = qobject_cast<QLabel*>(other);
+            text && text->text() == QLatin1String("ZFW CG"))
+            label = other;
+    }
+    ASSERT_NE(label, nullptr);
+    for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == readout || other == label || !other->isVisibleTo(&dialog))
+            continue;
+        EXPECT_FALSE(other->geometry().intersects(readout->geometry()))
+            << other->metaObject()->className() << " " << other->objectName().toStdString();
+        EXPECT_FALSE(other->geometry().intersects(label->geometry()))
+            << other->metaObject()->className() << " " << other->objectName().toStdString();
+    }
+}
+
 } // namespace
 
 namespace {

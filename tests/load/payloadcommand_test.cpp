@@ -68,7 +68,8 @@ TEST_F(PayloadCommandTest, JsonCarriesEveryShownNumberInTheUnit) {
                               QStringLiteral("cargo_weight"),
                               QStringLiteral("aircraft_weight"),
                               QStringLiteral("zfw"),
-                              QStringLiteral("zfw_kg")};
+                              QStringLiteral("zfw_kg"),
+                              QStringLiteral("zfw_cg_mac")};
     EXPECT_EQ(json.keys().size(), keys.size());
     for (const QString& key : keys)
         EXPECT_TRUE(json.contains(key)) << key.toStdString();

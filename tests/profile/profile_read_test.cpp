@@ -136,4 +136,15 @@ TEST(ReadInt, MissingFileGivesDefault) {
     EXPECT_EQ(profile::readInt("Keys", "k", -9999, dir.file("none.cfg")), -9999);
 }
 
+TEST(ReadKeys, ListsTheKeysOfTheFirstSectionOfThatNameInFileOrder) {
+    TempDir dir;
+    writeFile(dir.path() / "a.cfg", "[General]\nx=1\n[weight_and_balance]\n; note\n"
+                                    " station_load.1 = 5\nempty_weight=2\nnot a key\n"
+                                    "[WEIGHT_AND_BALANCE]\nstation_load.7=9\n");
+    EXPECT_EQ(profile::readKeys("WEIGHT_AND_BALANCE", dir.file("a.cfg")),
+              (std::vector<std::string>{"station_load.1", "empty_weight"}));
+    EXPECT_TRUE(profile::readKeys("Radios", dir.file("a.cfg")).empty());
+    EXPECT_TRUE(profile::readKeys("General", dir.file("none.cfg")).empty());
+}
+
 } // namespace
