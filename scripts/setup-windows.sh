@@ -52,14 +52,10 @@ if ! complete "$volaro_win_qt"; then
   src="$volaro_win_cache/qtbase-src"
   if [ ! -f "$src/.volaro-unpacked" ]; then
     if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-      echo "setup-windows: enabling Debian's source packages"
-      $sudo tee /etc/apt/sources.list.d/volaro-deb-src.sources >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+      entries="$("$root/scripts/deb-src-entries.sh")"
+      [ -n "$entries" ] || { echo "setup-windows: no Debian source among apt's configured sources to take qt6-base's source from" >&2; exit 1; }
+      echo "setup-windows: enabling Debian's source packages (from apt's configured sources)"
+      printf '%s\n' "$entries" | $sudo tee /etc/apt/sources.list.d/volaro-deb-src.sources >/dev/null
     fi
     $sudo apt-get update -qq
     dl="$volaro_win_cache/qtbase-download"
