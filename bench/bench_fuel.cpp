@@ -8,8 +8,7 @@
 namespace {
 
 void BM_PlanFuel(benchmark::State& state) {
-    const fuel::AircraftPerformance& aircraft =
-        *fuel::aircraftPerformance(static_cast<std::int32_t>(state.range(0)));
+    const AircraftType& aircraft = *aircraftOfCode(static_cast<std::int32_t>(state.range(0)));
     fuel::FuelPlanInput input{3000, 35000, 50, 170000, 200, 5, 1000};
     std::int32_t step = 0;
     for (auto _ : state) {
@@ -20,7 +19,7 @@ void BM_PlanFuel(benchmark::State& state) {
         benchmark::DoNotOptimize(fuel::PlanFuel(aircraft, input));
     }
     state.SetItemsProcessed(state.iterations());
-    state.SetLabel(aircraft.name);
+    state.SetLabel(aircraft.designation);
 }
 
 BENCHMARK(BM_PlanFuel)->Arg(kA330_200)->Arg(kA340_600);

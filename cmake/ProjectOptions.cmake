@@ -36,9 +36,10 @@ if(WIN32 AND CMAKE_CROSSCOMPILING)
 endif()
 
 # POSIX_SOURCES and WINDOWS_SOURCES hold the few tests that only make sense
-# on one kind of system.
+# on one kind of system. APPLICATION widgets|gui: the program's main makes
+# that application object once for all its tests (tests/support).
 function(volaro_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;POSIX_SOURCES;WINDOWS_SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "APPLICATION" "SOURCES;POSIX_SOURCES;WINDOWS_SOURCES;LIBS" ${ARGN})
   # Every test program keeps the backups of the files it writes in the build
   # folder, run by ctest or by hand, never in the user's data folder.
   set(backups ${PROJECT_SOURCE_DIR}/tests/support/testbackups.cpp)
@@ -47,7 +48,16 @@ function(volaro_test name)
   else()
     add_executable(${name} ${ARG_SOURCES} ${ARG_POSIX_SOURCES} ${backups})
   endif()
-  target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest GTest::gmock GTest::gtest_main ${ARG_LIBS})
+  if(ARG_APPLICATION STREQUAL "widgets")
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/testmain_widgets.cpp)
+    target_link_libraries(${name} PRIVATE Qt6::Widgets)
+  elseif(ARG_APPLICATION STREQUAL "gui")
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/testmain_gui.cpp)
+    target_link_libraries(${name} PRIVATE Qt6::Gui)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest GTest::gmock ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE
     VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}"
     VOLARO_TEST_BACKUP_DIR="${VOLARO_TEST_PATH_PREFIX}${PROJECT_BINARY_DIR}/test-backups")

@@ -40,8 +40,8 @@ const std::filesystem::path& root() {
     return path;
 }
 
-std::filesystem::path primaryFile(const PayloadAircraft& row) {
-    std::string relative = row.files[0];
+std::filesystem::path primaryFile(const AircraftType& row) {
+    std::string relative = aircraftFileTexts(row).front();
     std::replace(relative.begin(), relative.end(), '\\', '/');
     return root().string() + relative;
 }
@@ -77,7 +77,7 @@ std::vector<std::string> otherLines(std::string_view bytes) {
 }
 
 void checkModel(const CLoadManager& model) {
-    const PayloadAircraft& row = model.aircraft();
+    const AircraftType& row = model.aircraft();
     if (model.business() < 0 || model.business() > row.businessSeats || model.economy() < 0 ||
         model.economy() > row.economySeats || model.forward() < 0 || model.forward() > 100 ||
         model.aft() < 0 || model.aft() > 100)
@@ -94,10 +94,10 @@ void checkModel(const CLoadManager& model) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const PayloadAircraft& row : kPayloadAircraft)
+    for (const AircraftType& row : kAircraftTypes)
         writeBytes(primaryFile(row), bytes);
 
-    for (const PayloadAircraft& row : kPayloadAircraft) {
+    for (const AircraftType& row : kAircraftTypes) {
         auto model = createLoadManager(row.code);
         if (!model || !model->isInstalled())
             fail("the aircraft file is not found");
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Save syncs to disk, so only one input in 16 takes this path.
     if (size % 16 != 0)
         return 0;
-    const PayloadAircraft& row = kPayloadAircraft[(size / 16) % kPayloadAircraftCount];
+    const AircraftType& row = kAircraftTypes[(size / 16) % kAircraftCount];
     auto model = createLoadManager(row.code);
     model->load();
     for (const auto& result : model->save()) {

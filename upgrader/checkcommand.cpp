@@ -1,8 +1,8 @@
 #include "upgrader/checkcommand.h"
 
-#include "common/cli/commandline.h"
-#include "common/platform/commandline.h"
+#include "common/cli/commandsyntax.h"
 #include "common/platform/hostpath.h"
+#include "common/platform/programarguments.h"
 #include "upgrader/commandline.h"
 #include "upgrader/upgradecheck.h"
 

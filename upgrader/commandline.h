@@ -2,7 +2,7 @@
 // The simulator root from the command line: every argument, joined by single
 // blanks, so that a root with blanks given without quotes arrives whole.
 
-#include "common/cli/commandline.h"
+#include "common/cli/commandsyntax.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,6 +1,6 @@
 // upgrader: moves the package's gauges from "Upgrade v1" to version 2.
-#include "common/platform/commandline.h"
 #include "common/platform/console.h"
+#include "common/platform/programarguments.h"
 #include "upgrader/upgrade2app.h"
 
 int main(int argc, char* argv[]) {

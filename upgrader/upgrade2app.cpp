@@ -1,6 +1,6 @@
 #include "upgrader/upgrade2app.h"
-#include "common/platform/commandline.h"
 #include "common/platform/hostpath.h"
+#include "common/platform/programarguments.h"
 #include "common/ui/messagebox.h"
 #include "upgrader/checkcommand.h"
 #include "upgrader/commandline.h"

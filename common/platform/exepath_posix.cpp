@@ -1,5 +1,6 @@
 #include "common/platform/exepath.h"
 #include "common/platform/hostpath.h"
+#include "common/text/caseinsensitive.h"
 
 #include <QString>
 #include <cstdlib>
@@ -13,17 +14,6 @@ std::optional<std::string> fitting(std::string value, int capacity) {
     if (value.size() + 1 > static_cast<std::size_t>(capacity))
         return std::nullopt;
     return value;
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    }
-    return true;
 }
 
 int hexValue(char c) {
@@ -86,15 +76,15 @@ std::optional<std::string> readWineRegistry() {
         if (!line.empty() && line.front() == '[') {
             section = -1;
             for (int k = 0; k < 2; ++k) {
-                if (startsWithIgnoringCase(line, keys[k]))
+                if (text::startsWithIgnoringCase(line, keys[k]))
                     section = k;
             }
             continue;
         }
-        if (section < 0 || found[section] || !startsWithIgnoringCase(line, valueName))
+        if (section < 0 || found[section] || !text::startsWithIgnoringCase(line, valueName))
             continue;
         std::string_view rest = std::string_view(line).substr(valueName.size());
-        if (startsWithIgnoringCase(rest, "str(2):"))
+        if (text::startsWithIgnoringCase(rest, "str(2):"))
             rest.remove_prefix(7);
         if (const auto value = unescapeRegValue(rest))
             found[section] = pathText(*value);

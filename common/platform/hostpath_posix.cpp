@@ -1,4 +1,5 @@
 #include "common/platform/hostpath.h"
+#include "common/text/caseinsensitive.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -20,17 +21,6 @@ bool exists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 // The entry of `folder` spelled like `name` ignoring case, if any. The first
 // one in directory order wins, as on a case-insensitive file system.
 std::string findIgnoringCase(const std::string& folder, const std::string& name) {
@@ -39,7 +29,7 @@ std::string findIgnoringCase(const std::string& folder, const std::string& name)
     if (!dir)
         return {};
     while (const dirent* entry = ::readdir(dir.get())) {
-        if (equalsIgnoringAsciiCase(entry->d_name, name))
+        if (text::equalsIgnoringCase(entry->d_name, name))
             return entry->d_name;
     }
     return {};

@@ -4,6 +4,7 @@
 #include "common/backup/backupstore.h"
 #include "common/platform/hostpath.h"
 #include "common/profile/profiledocument.h"
+#include "common/text/leadinginteger.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,21 +70,7 @@ int readInt(std::string_view section, std::string_view key, int fallback, std::s
     const auto value = readValue(section, key, path);
     if (!value)
         return fallback;
-    std::string_view text = *value;
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    std::uint32_t number = 0; // wraps at 2^32 like the platform's reader
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        number = number * 10u + static_cast<std::uint32_t>(c - '0');
-    }
-    if (negative)
-        number = 0u - number;
-    return static_cast<int>(number);
+    return text::profileInteger(*value);
 }
 
 std::vector<std::string> readKeys(std::string_view section, std::string_view path) {

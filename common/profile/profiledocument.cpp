@@ -1,5 +1,7 @@
 #include "common/profile/profiledocument.h"
 
+#include "common/text/caseinsensitive.h"
+
 #include <cctype>
 
 namespace profile {
@@ -15,17 +17,6 @@ std::string_view trim(std::string_view text) {
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 enum class LineKind { Other, Section, Key };
@@ -99,8 +90,9 @@ std::optional<std::string_view> ProfileDocument::find(std::string_view section,
         if (line.kind == LineKind::Section) {
             if (inSection)
                 return std::nullopt; // only the first section of that name counts
-            inSection = equalsIgnoringCase(line.name, section);
-        } else if (inSection && line.kind == LineKind::Key && equalsIgnoringCase(line.name, key)) {
+            inSection = text::equalsIgnoringCase(line.name, section);
+        } else if (inSection && line.kind == LineKind::Key &&
+                   text::equalsIgnoringCase(line.name, key)) {
             return line.value;
         }
     }
@@ -116,7 +108,7 @@ std::vector<std::string_view> ProfileDocument::keys(std::string_view section) co
         if (line.kind == LineKind::Section) {
             if (inSection)
                 break;
-            inSection = equalsIgnoringCase(line.name, section);
+            inSection = text::equalsIgnoringCase(line.name, section);
         } else if (inSection && line.kind == LineKind::Key) {
             names.push_back(line.name);
         }
@@ -143,11 +135,11 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
         if (line.kind == LineKind::Section) {
             if (inSection)
                 break;
-            inSection = equalsIgnoringCase(line.name, section);
+            inSection = text::equalsIgnoringCase(line.name, section);
             if (inSection)
                 anchor = line;
         } else if (inSection && line.kind == LineKind::Key) {
-            if (equalsIgnoringCase(line.name, key)) {
+            if (text::equalsIgnoringCase(line.name, key)) {
                 // Keep the file's spelling of the name.
                 std::string replacement(line.name);
                 replacement += '=';

@@ -3,7 +3,7 @@
 #include "common/ui/messagebox.h"
 #include "common/ui/writefailure.h"
 #include "configurator/app/aircraftselector.h"
-#include "configurator/fuel/fuelplannertool.h"
+#include "configurator/app/fuelplannertool.h"
 #include "configurator/keys/keyassignmentstool.h"
 #include "configurator/prefs/configurationdialog.h"
 #include "configurator/res/shellart.h"

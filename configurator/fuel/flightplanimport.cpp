@@ -35,14 +35,6 @@ constexpr const Element* kElements[] = {&kUnits,     &kAirDistance, &kRouteDista
                                         &kCostIndex, &kZfw,         &kTaxi,          &kIcaoCode,
                                         &kBaseType,  &kName};
 
-// The planner's ICAO type designators of our four aircraft.
-struct TypeCode {
-    const char* icao;
-    const char* name;
-};
-constexpr TypeCode kTypeCodes[] = {
-    {"A332", "A330-200"}, {"A333", "A330-300"}, {"A343", "A340-300"}, {"A346", "A340-600"}};
-
 QString tag(const Element& element) {
     QString text;
     for (const QString& name : QString::fromLatin1(element.path).split(u'/'))
@@ -54,20 +46,9 @@ QString named(const Element& element) {
     return QStringLiteral("%1 (%2)").arg(tag(element), QLatin1String(element.what));
 }
 
-const AircraftPerformance* aircraftOfType(const QString& code) {
-    for (const TypeCode& type : kTypeCodes) {
-        if (code.compare(QLatin1String(type.icao), Qt::CaseInsensitive) == 0)
-            return aircraftPerformanceByName(type.name);
-    }
-    return nullptr;
-}
-
-const char* icaoOf(const AircraftPerformance& aircraft) {
-    for (const TypeCode& type : kTypeCodes) {
-        if (QLatin1String(type.name) == QLatin1String(aircraft.name))
-            return type.icao;
-    }
-    return "";
+// The planner names a type by its ICAO designator.
+const AircraftType* aircraftOfType(const QString& code) {
+    return aircraftOfIcaoType(code.toLatin1().toStdString());
 }
 
 class PlanReader {
@@ -151,18 +132,18 @@ QString readElements(QIODevice& device, QHash<QString, QString>& found) {
 
 } // namespace
 
-std::int32_t PlanWeight::inUnit(float unitFactor) const {
-    if (pounds == (unitFactor == kPoundsFactor))
+std::int32_t PlanWeight::inUnit(WeightUnit unit) const {
+    if (pounds == (unit == WeightUnit::Pounds))
         return asWritten;
     // The truncated figure can read back a kilogram short: show the least
     // one that Validate turns into the plan's kilograms again.
-    std::int32_t shown = toDisplayUnit(kilograms, unitFactor);
-    while (toKilograms(shown, unitFactor) < kilograms && shown < kLargestFigure)
+    std::int32_t shown = toDisplayUnit(kilograms, unit);
+    while (toKilograms(shown, unit) < kilograms && shown < kLargestFigure)
         ++shown;
     return shown;
 }
 
-FlightPlanImport readFlightPlan(QIODevice& device, const AircraftPerformance* chosen) {
+FlightPlanImport readFlightPlan(QIODevice& device, const AircraftType* chosen) {
     FlightPlanImport result;
     QHash<QString, QString> texts;
     result.error = readElements(device, texts);
@@ -193,21 +174,21 @@ FlightPlanImport readFlightPlan(QIODevice& device, const AircraftPerformance* ch
     }
 
     const QString type = plan.has(kIcaoCode) ? plan.text(kIcaoCode) : plan.text(kBaseType);
-    const AircraftPerformance* planned = aircraftOfType(type);
+    const AircraftType* planned = aircraftOfType(type);
     if (!planned && plan.has(kBaseType))
         planned = aircraftOfType(plan.text(kBaseType)); // a variant of one of ours
     if (!planned) {
         const QString name =
             plan.has(kName) ? QStringLiteral(" (%1)").arg(plan.text(kName).left(40)) : QString();
-        result.error = QStringLiteral("it is for a %1%2, which is not an A330-200, A330-300, "
-                                      "A340-300 or A340-600")
-                           .arg(type.left(40), name);
+        result.error = QStringLiteral("it is for a %1%2, which is not an %3")
+                           .arg(type.left(40), name, QString::fromStdString(aircraftNamesText()));
         return result;
     }
     if (chosen && planned != chosen) {
-        result.error = QStringLiteral("it is for the %1 (%2), not for the %3 chosen")
-                           .arg(QLatin1String(planned->name), QLatin1String(icaoOf(*planned)),
-                                QLatin1String(chosen->name));
+        result.error =
+            QStringLiteral("it is for the %1 (%2), not for the %3 chosen")
+                .arg(QLatin1String(planned->designation), QLatin1String(planned->icaoType),
+                     QLatin1String(chosen->designation));
         return result;
     }
 
@@ -234,11 +215,12 @@ FlightPlanImport readFlightPlan(QIODevice& device, const AircraftPerformance* ch
     const auto weight = [&](const Element& element, std::int32_t lowest, PlanWeight& into) {
         into.pounds = pounds;
         figure(element, lowest, weightUnit, into.asWritten);
-        into.kilograms = pounds ? toKilograms(into.asWritten, kPoundsFactor) : into.asWritten;
+        into.kilograms = pounds ? toKilograms(into.asWritten, WeightUnit::Pounds) : into.asWritten;
     };
     figure(distance, 1, " NM", flight.distance);
     figure(kAltitude, 1, " ft", flight.altitude);
-    figure(kCostIndex, 1, "", flight.costIndex);
+    // Cost index 0 is a common choice: the longest range.
+    figure(kCostIndex, 0, "", flight.costIndex);
     weight(kZfw, 1, flight.zeroFuelWeight);
     weight(kTaxi, 0, flight.taxiFuel);
     // 1 or 2 lb is no kilogram: the planner would count it as empty.
@@ -251,7 +233,7 @@ FlightPlanImport readFlightPlan(QIODevice& device, const AircraftPerformance* ch
     return result;
 }
 
-FlightPlanImport readFlightPlanFile(const QString& hostPath, const AircraftPerformance* chosen) {
+FlightPlanImport readFlightPlanFile(const QString& hostPath, const AircraftType* chosen) {
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly)) {
         FlightPlanImport result;

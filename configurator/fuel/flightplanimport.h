@@ -3,6 +3,7 @@
 // read into the planner's figures: distance, cruising altitude, cost index,
 // zero fuel weight and taxi fuel. Qt Core's stream reader only.
 
+#include "configurator/aircraft/weightunit.h"
 #include "configurator/fuel/fueltables.h"
 
 #include <QString>
@@ -20,15 +21,15 @@ struct PlanWeight {
     std::int32_t asWritten = 0;
     bool pounds = false; // the plan's unit
 
-    // The figure for a field in the unit of `unitFactor`, one that the
+    // The figure for a field in `unit`, one that the
     // planner reads back as `kilograms`.
-    std::int32_t inUnit(float unitFactor) const;
+    std::int32_t inUnit(WeightUnit unit) const;
 };
 
 struct ImportedFlight {
-    const AircraftPerformance* aircraft = nullptr; // the type the plan is for
-    std::int32_t distance = 0;                     // NM: air distance, else route distance
-    std::int32_t altitude = 0;                     // ft, the initial cruising altitude
+    const AircraftType* aircraft = nullptr; // the type the plan is for
+    std::int32_t distance = 0;              // NM: air distance, else route distance
+    std::int32_t altitude = 0;              // ft, the initial cruising altitude
     std::int32_t costIndex = 0;
     PlanWeight zeroFuelWeight; // the estimated one
     PlanWeight taxiFuel;
@@ -47,7 +48,7 @@ struct FlightPlanImport {
 // fuel from 0): one outside is refused, never clamped. Pounds become
 // kilograms as a figure typed in pounds does (divided by kPoundsFactor,
 // truncated).
-FlightPlanImport readFlightPlan(QIODevice& device, const AircraftPerformance* chosen);
-FlightPlanImport readFlightPlanFile(const QString& hostPath, const AircraftPerformance* chosen);
+FlightPlanImport readFlightPlan(QIODevice& device, const AircraftType* chosen);
+FlightPlanImport readFlightPlanFile(const QString& hostPath, const AircraftType* chosen);
 
 } // namespace fuel

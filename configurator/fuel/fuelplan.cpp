@@ -41,12 +41,12 @@ std::int32_t truncateToInt(float value) {
     return static_cast<std::int32_t>(value);
 }
 
-const ClimbDescentRow* climbRows(const AircraftPerformance& aircraft) {
-    return ClimbTable[static_cast<int>(aircraft.dataSet)];
+const ClimbDescentRow* climbRows(const AircraftType& aircraft) {
+    return ClimbTable[static_cast<int>(aircraft.fuelTables)];
 }
 
-const ClimbDescentRow* descentRows(const AircraftPerformance& aircraft) {
-    return DescentTable[static_cast<int>(aircraft.dataSet)];
+const ClimbDescentRow* descentRows(const AircraftType& aircraft) {
+    return DescentTable[static_cast<int>(aircraft.fuelTables)];
 }
 
 float rowValue(const ClimbDescentRow& row, Column column, std::int32_t step) {
@@ -55,7 +55,7 @@ float rowValue(const ClimbDescentRow& row, Column column, std::int32_t step) {
                                       : row.fuelIntercept + q * row.fuelSlope;
 }
 
-float climbLookup(const AircraftPerformance& aircraft, Column column, std::int32_t altitude,
+float climbLookup(const AircraftType& aircraft, Column column, std::int32_t altitude,
                   std::int32_t weight) {
     const std::int32_t q =
         WeightStep(weight, aircraft.climbWeightOffset, referenceEmptyWeightKg(aircraft));
@@ -74,7 +74,7 @@ float climbLookup(const AircraftPerformance& aircraft, Column column, std::int32
     return v[i] + (v[i + 1] - v[i]) / 1000.0f * static_cast<float>(altitude - 1000 * i);
 }
 
-float descentLookup(const AircraftPerformance& aircraft, Column column, std::int32_t altitude,
+float descentLookup(const AircraftType& aircraft, Column column, std::int32_t altitude,
                     std::int32_t weight) {
     const std::int32_t q =
         WeightStep(weight, aircraft.descentWeightOffset, referenceEmptyWeightKg(aircraft));
@@ -178,21 +178,19 @@ std::int32_t WeightStep(std::int32_t weight, std::int32_t weightOffset,
     return saturate((std::int64_t{weight} - weightOffset - referenceEmptyKg) / 1000);
 }
 
-float climbDistance(const AircraftPerformance& aircraft, std::int32_t altitude,
-                    std::int32_t weight) {
+float climbDistance(const AircraftType& aircraft, std::int32_t altitude, std::int32_t weight) {
     return climbLookup(aircraft, Column::Distance, altitude, weight);
 }
 
-float climbFuel(const AircraftPerformance& aircraft, std::int32_t altitude, std::int32_t weight) {
+float climbFuel(const AircraftType& aircraft, std::int32_t altitude, std::int32_t weight) {
     return climbLookup(aircraft, Column::Fuel, altitude, weight) * aircraft.FuelFactor;
 }
 
-float descentDistance(const AircraftPerformance& aircraft, std::int32_t altitude,
-                      std::int32_t weight) {
+float descentDistance(const AircraftType& aircraft, std::int32_t altitude, std::int32_t weight) {
     return descentLookup(aircraft, Column::Distance, altitude, weight) + kDescentExtraDistance;
 }
 
-float descentFuel(const AircraftPerformance& aircraft, std::int32_t altitude, std::int32_t weight) {
+float descentFuel(const AircraftType& aircraft, std::int32_t altitude, std::int32_t weight) {
     return descentLookup(aircraft, Column::Fuel, altitude, weight) * aircraft.FuelFactor +
            kDescentExtraFuel;
 }
@@ -210,8 +208,7 @@ float cruiseTime(std::int32_t altitude, float distance) {
     return distance / cruiseTrueAirspeed(altitude) * 60.0f;
 }
 
-float cruiseFuelFlow(const AircraftPerformance& aircraft, std::int32_t altitude,
-                     std::int32_t weight) {
+float cruiseFuelFlow(const AircraftType& aircraft, std::int32_t altitude, std::int32_t weight) {
     return tableFuelFlow(altitude, weight) * aircraft.FuelFactor * aircraft.CruiseFactor;
 }
 
@@ -234,8 +231,8 @@ struct TripProfile {
     float climbDescentDistance = 0; // NM, the descent's 15 NM included
 };
 
-TripProfile tripProfile(const AircraftPerformance& aircraft, std::int32_t distance,
-                        std::int32_t altitude, std::int32_t costIndex, std::int32_t takeoffWeight) {
+TripProfile tripProfile(const AircraftType& aircraft, std::int32_t distance, std::int32_t altitude,
+                        std::int32_t costIndex, std::int32_t takeoffWeight) {
     const SpeedFigures speeds = speedFigures(altitude, costIndex);
     const float kC = speeds.kC;
     const float engines = static_cast<float>(aircraft.engines);
@@ -263,7 +260,7 @@ TripProfile tripProfile(const AircraftPerformance& aircraft, std::int32_t distan
             climbDist + descentDist};
 }
 
-TripProfile flightTripProfile(const AircraftPerformance& aircraft, std::int32_t distance,
+TripProfile flightTripProfile(const AircraftType& aircraft, std::int32_t distance,
                               std::int32_t altitude, std::int32_t costIndex,
                               std::int32_t zeroFuelWeight) {
     // First pass assumes 20 kg of fuel per NM; the second takes off with the
@@ -277,12 +274,12 @@ TripProfile flightTripProfile(const AircraftPerformance& aircraft, std::int32_t 
 
 } // namespace
 
-std::int32_t TripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
-                      std::int32_t altitude, std::int32_t costIndex, std::int32_t takeoffWeight) {
+std::int32_t TripFuel(const AircraftType& aircraft, std::int32_t distance, std::int32_t altitude,
+                      std::int32_t costIndex, std::int32_t takeoffWeight) {
     return tripProfile(aircraft, distance, altitude, costIndex, takeoffWeight).fuel;
 }
 
-std::int32_t FlightTripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
+std::int32_t FlightTripFuel(const AircraftType& aircraft, std::int32_t distance,
                             std::int32_t altitude, std::int32_t costIndex,
                             std::int32_t zeroFuelWeight) {
     return flightTripProfile(aircraft, distance, altitude, costIndex, zeroFuelWeight).fuel;
@@ -300,7 +297,7 @@ std::int32_t routeReserve(std::int32_t reservePercent, std::int32_t tripFuel) {
     return static_cast<std::int32_t>(product);
 }
 
-TankDistribution DistributeFuel(const AircraftPerformance& aircraft, std::int32_t blockFuel) {
+TankDistribution DistributeFuel(const AircraftType& aircraft, std::int32_t blockFuel) {
     TankDistribution tanks;
     auto fill = [](TankLoad& tank, std::int32_t amount, std::int32_t capacity) {
         tank.amount = amount;
@@ -335,7 +332,7 @@ TankDistribution DistributeFuel(const AircraftPerformance& aircraft, std::int32_
     return tanks;
 }
 
-FuelPlan PlanFuel(const AircraftPerformance& aircraft, const FuelPlanInput& input) {
+FuelPlan PlanFuel(const AircraftType& aircraft, const FuelPlanInput& input) {
     FuelPlan plan;
     const TripProfile trip = flightTripProfile(aircraft, input.distance, input.altitude,
                                                input.costIndex, input.zeroFuelWeight);

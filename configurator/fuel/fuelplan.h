@@ -56,14 +56,14 @@ std::int32_t WeightStep(std::int32_t weight, std::int32_t weightOffset,
                         std::int32_t referenceEmptyKg);
 
 // Climb from 0 ft to `altitude` at takeoff weight `weight`.
-float climbDistance(const AircraftPerformance& aircraft, std::int32_t altitude,
+float climbDistance(const AircraftType& aircraft, std::int32_t altitude,
                     std::int32_t weight); // NM
-float climbFuel(const AircraftPerformance& aircraft, std::int32_t altitude,
+float climbFuel(const AircraftType& aircraft, std::int32_t altitude,
                 std::int32_t weight); // kg, FuelFactor applied
 // Descent from `altitude` to 2000 ft, including the fixed allowances.
-float descentDistance(const AircraftPerformance& aircraft, std::int32_t altitude,
+float descentDistance(const AircraftType& aircraft, std::int32_t altitude,
                       std::int32_t weight); // NM, +15
-float descentFuel(const AircraftPerformance& aircraft, std::int32_t altitude,
+float descentFuel(const AircraftType& aircraft, std::int32_t altitude,
                   std::int32_t weight); // kg, FuelFactor applied, +500
 
 float cruiseTrueAirspeed(std::int32_t altitude);         // kt
@@ -72,8 +72,7 @@ float cruiseTime(std::int32_t altitude, float distance); // minutes; negative fo
 // cruising altitudes above 19000 ft up to 39000 ft; outside it the flow of
 // the nearest row applies (39000 ft above, 19000 ft below), while the speed
 // there is always 394 kt.
-float cruiseFuelFlow(const AircraftPerformance& aircraft, std::int32_t altitude,
-                     std::int32_t weight);
+float cruiseFuelFlow(const AircraftType& aircraft, std::int32_t altitude, std::int32_t weight);
 
 struct SpeedFigures {
     std::int32_t ClimbSpeed = 0;
@@ -84,16 +83,16 @@ struct SpeedFigures {
 SpeedFigures speedFigures(std::int32_t altitude, std::int32_t costIndex);
 
 // Trip fuel for an assumed takeoff weight.
-std::int32_t TripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
-                      std::int32_t altitude, std::int32_t costIndex, std::int32_t takeoffWeight);
+std::int32_t TripFuel(const AircraftType& aircraft, std::int32_t distance, std::int32_t altitude,
+                      std::int32_t costIndex, std::int32_t takeoffWeight);
 // Trip fuel from the zero fuel weight: two passes of TripFuel.
-std::int32_t FlightTripFuel(const AircraftPerformance& aircraft, std::int32_t distance,
+std::int32_t FlightTripFuel(const AircraftType& aircraft, std::int32_t distance,
                             std::int32_t altitude, std::int32_t costIndex,
                             std::int32_t zeroFuelWeight);
 // reservePercent % of the trip fuel, truncated.
 std::int32_t routeReserve(std::int32_t reservePercent, std::int32_t tripFuel);
-TankDistribution DistributeFuel(const AircraftPerformance& aircraft, std::int32_t blockFuel);
+TankDistribution DistributeFuel(const AircraftType& aircraft, std::int32_t blockFuel);
 // Distance, altitude, cost index and zero fuel weight must each be at least 1.
-FuelPlan PlanFuel(const AircraftPerformance& aircraft, const FuelPlanInput& input);
+FuelPlan PlanFuel(const AircraftType& aircraft, const FuelPlanInput& input);
 
 } // namespace fuel

@@ -1,13 +1,11 @@
 #include "configurator/fuel/fuelplanner.h"
 
+#include "common/ui/coloredit.h"
 #include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
 #include "configurator/fuel/flightplanimport.h"
+#include "configurator/fuel/fueldefaults.h"
 #include "configurator/fuel/takeoffweight.h"
-#include "configurator/load/coloredit.h"
-#include "configurator/load/loadmanager.h"
-#include "configurator/loadsheet/loadsheet.h"
-#include "configurator/loadsheet/loadsheetpdf.h"
 #include "configurator/res/fuelplannerart.h"
 #include "configurator/res/shellart.h"
 #include "configurator/session/sessionstate.h"
@@ -137,7 +135,7 @@ const QString kMissingTank = QStringLiteral("---");
 
 CFuelPlanner::CFuelPlanner(QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent)
-    , aircraft_(fuel::aircraftPerformance(CurrentAircraft)) {
+    , aircraft_(aircraftOfCode(CurrentAircraft)) {
     // Bitmap 138, the image of the main menu's fuel planner button, naming
     // the aircraft the plan is for.
     setImage(kBanner, QPixmap::fromImage(art::fuelPlannerBanner(CurrentAircraft)));
@@ -172,16 +170,16 @@ QLineEdit* CFuelPlanner::field(int id) const {
 }
 
 void CFuelPlanner::open() {
-    setFieldText(kCostIndex, QStringLiteral("50"));
+    setFieldText(kCostIndex, QString::number(fuel::kDefaultCostIndex));
     const std::int32_t slot = CurrentAircraft - kFirstAircraft;
     if (slot >= 0 && slot < kAircraftCount && AircraftZfw[slot] > 0)
         setFieldText(kZeroFuelWeight, QString::number(AircraftZfw[slot]));
     setChecked(kMetric, true);
-    setFieldText(kTaxiFuel, QStringLiteral("200"));
-    setFieldText(kRouteReserve, QStringLiteral("5"));
-    setFieldText(kFinalFuel, QStringLiteral("1000"));
-    unitFactor_ = fuel::kKilogramsFactor;
-    input_.costIndex = 50;
+    setFieldText(kTaxiFuel, QString::number(fuel::kDefaultTaxiFuel));
+    setFieldText(kRouteReserve, QString::number(fuel::kDefaultReservePercent));
+    setFieldText(kFinalFuel, QString::number(fuel::kDefaultFinalFuel));
+    unit_ = WeightUnit::Kilograms;
+    input_ = fuel::kDefaultInput;
 }
 
 void CFuelPlanner::onCommand(int id) {
@@ -190,10 +188,10 @@ void CFuelPlanner::onCommand(int id) {
         validate();
         break;
     case kMetric:
-        switchUnit(fuel::kKilogramsFactor);
+        switchUnit(WeightUnit::Kilograms);
         break;
     case kImperial:
-        switchUnit(fuel::kPoundsFactor);
+        switchUnit(WeightUnit::Pounds);
         break;
     case kImportOfp:
         importFlightPlan();
@@ -220,28 +218,29 @@ bool CFuelPlanner::validate() {
     input.distance = readField(kDistance);
     input.altitude = readField(kAltitude);
     input.costIndex = readField(kCostIndex);
-    input.zeroFuelWeight = fuel::toKilograms(readField(kZeroFuelWeight), unitFactor_);
-    if (input.distance <= 0 || input.altitude <= 0 || input.costIndex <= 0 ||
-        input.zeroFuelWeight <= 0) {
+    input.zeroFuelWeight = fuel::toKilograms(readField(kZeroFuelWeight), unit_);
+    // An empty cost index is missing; 0 is a cost index (the longest range).
+    if (input.distance <= 0 || input.altitude <= 0 ||
+        field(kCostIndex)->text().trimmed().isEmpty() || input.zeroFuelWeight <= 0) {
         ui::showMessage(this, QStringLiteral("All the mandatory fields must be filled."),
                         QStringLiteral("ERROR"), ui::MessageIcon::Error);
         return false;
     }
-    input.taxiFuel = fuel::toKilograms(readField(kTaxiFuel), unitFactor_);
-    input.finalFuel = fuel::toKilograms(readField(kFinalFuel), unitFactor_);
+    input.taxiFuel = fuel::toKilograms(readField(kTaxiFuel), unit_);
+    input.finalFuel = fuel::toKilograms(readField(kFinalFuel), unit_);
     input.reservePercent = readField(kRouteReserve);
     input_ = input;
     if (!aircraft_)
         return false; // no aircraft chosen: the menu never opens the planner so
 
     plan_ = fuel::PlanFuel(*aircraft_, input_);
-    setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unitFactor_)));
-    setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unitFactor_)));
+    setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unit_)));
+    setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unit_)));
     showTanks(false);
     // From the figures as typed and shown, so they add up on the screen.
     maxGrossLb_ = fuel::maxGrossWeightLb(aircraft_->code);
     const fuel::FlightWeights weights = fuel::flightWeights(
-        readField(kZeroFuelWeight), readField(kTaxiFuel), plan_, unitFactor_, maxGrossLb_);
+        readField(kZeroFuelWeight), readField(kTaxiFuel), plan_, unit_, maxGrossLb_);
     setFieldText(kTakeoffWeight, QString::number(weights.takeoff));
     setFieldText(kLandingWeight, QString::number(weights.landing));
     showWeightUnits();
@@ -256,7 +255,7 @@ bool CFuelPlanner::validate() {
             QStringLiteral("Fuel Capacity Warning"), ui::MessageIcon::Information);
     }
     if (weights.overMaximum) {
-        ui::showMessage(this, fuel::takeoffWeightWarningText(weights, unitFactor_),
+        ui::showMessage(this, fuel::takeoffWeightWarningText(weights, unit_),
                         QStringLiteral("WARNING"), ui::MessageIcon::Exclamation);
     }
     return true;
@@ -265,12 +264,11 @@ bool CFuelPlanner::validate() {
 // The unit below each weight; under the take-off weight with the maximum it
 // is checked against, once Validate has found one.
 void CFuelPlanner::showWeightUnits() {
-    const QString unit =
-        unitFactor_ == fuel::kPoundsFactor ? QStringLiteral("lb") : QStringLiteral("kg");
+    const QString unit = QLatin1String(unitSymbol(unit_));
     control<QLabel>(kLandingUnit)->setText(unit);
     control<QLabel>(kTakeoffUnit)
         ->setText(maxGrossLb_ ? QStringLiteral("max %1 %2")
-                                    .arg(fuel::fileWeightShown(*maxGrossLb_, unitFactor_))
+                                    .arg(fuel::fileWeightShown(*maxGrossLb_, unit_))
                                     .arg(unit)
                               : unit);
 }
@@ -283,7 +281,7 @@ void CFuelPlanner::showTanks(bool onlyPresentTanks) {
         if (!present && onlyPresentTanks)
             return;
         const QString text =
-            present ? fuel::tankText(load.amount, load.fraction, unitFactor_) : kMissingTank;
+            present ? fuel::tankText(load.amount, load.fraction, unit_) : kMissingTank;
         for (int id : ids)
             setFieldText(id, text);
     };
@@ -295,11 +293,11 @@ void CFuelPlanner::showTanks(bool onlyPresentTanks) {
     show({kTrim}, tanks.Trim, known && aircraft_->trimCapacity > 0);
 }
 
-void CFuelPlanner::switchUnit(float factor) {
-    if (factor == unitFactor_)
+void CFuelPlanner::switchUnit(WeightUnit unit) {
+    if (unit == unit_)
         return;
-    unitFactor_ = factor;
-    const bool pounds = factor == fuel::kPoundsFactor;
+    unit_ = unit;
+    const bool pounds = unit == WeightUnit::Pounds;
     const QString weightUnit = pounds ? QStringLiteral("lb") : QStringLiteral("kg");
     for (int id : {kZfwUnit, kTaxiUnit, kTripUnit, kFinalUnit, kBlockUnit})
         control<QLabel>(id)->setText(weightUnit);
@@ -312,13 +310,13 @@ void CFuelPlanner::switchUnit(float factor) {
         const QString text = field(id)->text();
         if (text.isEmpty())
             continue;
-        setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
+        setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), unit)));
     }
     showTanks(true);
     // The two results beside the template's are converted as its own are.
     for (int id : {kTakeoffWeight, kLandingWeight}) {
         if (!field(id)->text().isEmpty())
-            setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), pounds)));
+            setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), unit)));
     }
     showWeightUnits();
 }
@@ -345,56 +343,24 @@ void CFuelPlanner::importFlightPlan() {
     setFieldText(kDistance, QString::number(flight.distance));
     setFieldText(kAltitude, QString::number(flight.altitude));
     setFieldText(kCostIndex, QString::number(flight.costIndex));
-    setFieldText(kZeroFuelWeight, QString::number(flight.zeroFuelWeight.inUnit(unitFactor_)));
-    setFieldText(kTaxiFuel, QString::number(flight.taxiFuel.inUnit(unitFactor_)));
+    setFieldText(kZeroFuelWeight, QString::number(flight.zeroFuelWeight.inUnit(unit_)));
+    setFieldText(kTaxiFuel, QString::number(flight.taxiFuel.inUnit(unit_)));
 }
 
-// The sheet shows what the window shows: Validate runs first, and the
-// payload is the one saved in the aircraft's file, in the unit shown.
+// The sheet shows what the window shows: Validate runs first.
 void CFuelPlanner::exportLoadSheet() {
     if (!validate())
         return;
-    CLoadManager payload(*findPayloadAircraft(aircraft_->code));
-    if (!payload.isInstalled()) {
-        ui::showMessage(this,
-                        QStringLiteral("The load sheet needs the payload of the aircraft,\n"
-                                       "but its aircraft.cfg cannot be read."),
-                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
-        return;
-    }
-    payload.load();
-    payload.setUnit(unitFactor_ == fuel::kPoundsFactor ? WeightUnit::Pounds
-                                                       : WeightUnit::Kilograms);
-    payload.refresh();
-
-    loadsheet::FuelFigures shown = loadsheet::fuelFigures(input_, plan_, unitFactor_);
-    shown.zeroFuelWeight = readField(kZeroFuelWeight);
-    shown.taxiFuel = readField(kTaxiFuel);
-    shown.tripFuel = readField(kTripFuel);
-    shown.finalFuel = readField(kFinalFuel);
-    shown.blockFuel = readField(kBlockFuel);
-    // As Validate has just shown them.
-    const fuel::FlightWeights weights =
-        fuel::flightWeights(shown.zeroFuelWeight, shown.taxiFuel, plan_, unitFactor_, maxGrossLb_);
-    const loadsheet::Sheet sheet = loadsheet::makeSheet(loadsheet::flightOf(
-        payload, *aircraft_, input_, plan_, shown, weights, QDateTime::currentDateTimeUtc()));
-
-    const QString suggestion =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("Load sheet %1.pdf").arg(QLatin1String(aircraft_->name)));
-    const QString file =
-        ui::askForFile({this, ui::FileDialogMode::Save, QStringLiteral("Export load sheet"),
-                        suggestion, QStringLiteral("PDF files (*.pdf)")});
-    if (file.isEmpty())
-        return;
-    if (const QString error = loadsheet::writePdf(sheet, file); !error.isEmpty()) {
-        ui::showMessage(this,
-                        QStringLiteral("The load sheet could not be saved to\n%1:\n%2")
-                            .arg(QDir::toNativeSeparators(file), error),
-                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
-        return;
-    }
-    ui::showMessage(
-        this, QStringLiteral("The load sheet was saved to\n%1").arg(QDir::toNativeSeparators(file)),
-        QStringLiteral("Status"), ui::MessageIcon::Information);
+    fuel::PlannedFlight flight;
+    flight.type = aircraft_;
+    flight.input = input_;
+    flight.unit = unit_;
+    flight.shown = fuel::shownFigures(input_, plan_, unit_);
+    flight.shown.zeroFuelWeight = readField(kZeroFuelWeight);
+    flight.shown.taxiFuel = readField(kTaxiFuel);
+    flight.shown.tripFuel = readField(kTripFuel);
+    flight.shown.finalFuel = readField(kFinalFuel);
+    flight.shown.blockFuel = readField(kBlockFuel);
+    flight.maxGrossLb = maxGrossLb_;
+    Q_EMIT loadSheetRequested(flight);
 }

@@ -4,8 +4,10 @@
 // kilograms or pounds. Nothing is saved; the plan lives as long as the window.
 
 #include "common/ui/dialogtemplate.h"
+#include "configurator/fuel/fueldefaults.h"
 #include "configurator/fuel/fuelplan.h"
 #include "configurator/fuel/fuelunits.h"
+#include "configurator/fuel/plannedflight.h"
 
 #include <optional>
 
@@ -57,7 +59,12 @@ public:
     explicit CFuelPlanner(QWidget* parent = nullptr);
 
     QLineEdit* field(int id) const;
-    float unitFactor() const { return unitFactor_; }
+    WeightUnit unit() const { return unit_; }
+
+Q_SIGNALS:
+    // "Export load sheet..." after a Validate that computed a plan: the
+    // flight shown, for whoever prints its sheet.
+    void loadSheetRequested(const fuel::PlannedFlight& flight);
 
 protected:
     void onCommand(int id) override;
@@ -65,7 +72,7 @@ protected:
 private:
     void open();
     bool validate(); // false: a mandatory figure is missing
-    void switchUnit(float factor);
+    void switchUnit(WeightUnit unit);
     void importFlightPlan();
     void exportLoadSheet();
     void showTanks(bool onlyPresentTanks);
@@ -73,9 +80,9 @@ private:
     void setFieldText(int id, const QString& text);
     std::int32_t readField(int id) const;
 
-    const fuel::AircraftPerformance* aircraft_ = nullptr;
-    float unitFactor_ = fuel::kKilogramsFactor;
-    fuel::FuelPlanInput input_;
+    const AircraftType* aircraft_ = nullptr;
+    WeightUnit unit_ = WeightUnit::Kilograms;
+    fuel::FuelPlanInput input_ = fuel::kDefaultInput;
     fuel::FuelPlan plan_;
     std::optional<double> maxGrossLb_; // of the last Validate; nothing: no check
 };

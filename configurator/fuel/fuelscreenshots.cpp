@@ -47,7 +47,8 @@ QString plannerShot(const QString& dir, const QString& name, std::int32_t aircra
     return ui::saveScreenshot(planner, dir, name);
 }
 
-// A flight plan as the user would download it, imported through the button.
+// A flight plan as the user would download it, imported through the button;
+// %1 the ICAO type, %2 the designation.
 constexpr char kSamplePlan[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <OFP>
   <params><units>kgs</units></params>
@@ -57,7 +58,7 @@ constexpr char kSamplePlan[] = R"(<?xml version="1.0" encoding="UTF-8"?>
     <route_distance>4120</route_distance>
     <air_distance>4235</air_distance>
   </general>
-  <aircraft><icaocode>A343</icaocode><base_type>A343</base_type><name>A340-300</name></aircraft>
+  <aircraft><icaocode>%1</icaocode><base_type>%1</base_type><name>%2</name></aircraft>
   <fuel><taxi>250</taxi></fuel>
   <weights><est_zfw>178500</est_zfw></weights>
 </OFP>
@@ -66,9 +67,13 @@ constexpr char kSamplePlan[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 QString importShot(const QString& dir, const QString& name) {
     QTemporaryDir folder;
     const QString plan = folder.filePath(QStringLiteral("VLR340.xml"));
+    const AircraftType& type = *aircraftOfCode(kA340_300);
+    const QByteArray bytes = QString::fromLatin1(kSamplePlan)
+                                 .arg(QLatin1String(type.icaoType), QLatin1String(type.designation))
+                                 .toUtf8();
     QFile file(plan);
     if (!folder.isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(kSamplePlan) != qint64(sizeof kSamplePlan - 1) || !file.flush())
+        file.write(bytes) != bytes.size() || !file.flush())
         return {};
     file.close();
     SessionScope session(kA340_300, 0);

@@ -1,24 +1,12 @@
 #include "configurator/fuel/fueltables.h"
 
-#include "configurator/session/sessionstate.h"
-
-#include <cstring>
-
 namespace fuel {
 
 // clang-format off
-const std::array<AircraftPerformance, 4> kAircraftPerformance = {{
-    // Capacities in kg (inner and outer per wing; 0: no such tank).
-    // code     name        engines empty (lb) climb off. descent off. FuelFactor CruiseFactor data set            inner  outer center trim
-    {kA330_200, "A330-200",      2, 267000.0f,     52595,       35044,   0.5618f,     3.9714f, DataSet::A330,     33784,  2935, 33434, 5012},
-    {kA330_300, "A330-300",      2, 267000.0f,     52595,       35044,    0.494f,        3.7f, DataSet::A330,     33571,  2965,     0, 4918},
-    {kA340_300, "A340-300",      4, 286150.0f,     49524,        5610, 1.066583f,    0.99763f, DataSet::A340_300, 34411,  2935, 34125, 5012},
-    {kA340_600, "A340-600",      4, 390220.0f,     70200,      242157,     0.73f,    1.80667f, DataSet::A340_600, 27959, 19707, 44216, 6726},
-}};
 
 // Columns: distance intercept (NM), distance slope (NM per 1000 kg),
 // fuel intercept (kg), fuel slope (kg per 1000 kg).
-const ClimbDescentRow ClimbTable[kDataSetCount][kClimbRows] = {
+const ClimbDescentRow ClimbTable[kFuelTablesCount][kClimbRows] = {
     // A330
     {
         /*     0 ft */ {       0,        0,        0,        0},
@@ -151,7 +139,7 @@ const ClimbDescentRow ClimbTable[kDataSetCount][kClimbRows] = {
 };
 
 // Cumulative from 39000 ft down to the row's altitude; same columns.
-const ClimbDescentRow DescentTable[kDataSetCount][kDescentRows] = {
+const ClimbDescentRow DescentTable[kFuelTablesCount][kDescentRows] = {
     // A330
     {
         /* 39000 ft */ {       0,        0,        0,        0},
@@ -295,24 +283,8 @@ const CruiseRow CruiseTable[kCruiseRows] = {
 };
 // clang-format on
 
-std::int32_t referenceEmptyWeightKg(const AircraftPerformance& aircraft) {
+std::int32_t referenceEmptyWeightKg(const AircraftType& aircraft) {
     return static_cast<std::int32_t>(aircraft.referenceEmptyWeightLb * 0.4536);
-}
-
-const AircraftPerformance* aircraftPerformance(std::int32_t code) {
-    for (const AircraftPerformance& aircraft : kAircraftPerformance) {
-        if (aircraft.code == code)
-            return &aircraft;
-    }
-    return nullptr;
-}
-
-const AircraftPerformance* aircraftPerformanceByName(const char* name) {
-    for (const AircraftPerformance& aircraft : kAircraftPerformance) {
-        if (std::strcmp(aircraft.name, name) == 0)
-            return &aircraft;
-    }
-    return nullptr;
 }
 
 } // namespace fuel

@@ -1,5 +1,7 @@
 #include "configurator/fuel/fuelunits.h"
 
+#include "common/text/leadinginteger.h"
+
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -20,48 +22,33 @@ std::int32_t truncateClamped(double value) {
 
 } // namespace
 
-std::int32_t toDisplayUnit(std::int32_t kilograms, float unitFactor) {
-    return truncateClamped(static_cast<float>(kilograms) * unitFactor);
+std::int32_t toDisplayUnit(std::int32_t kilograms, WeightUnit unit) {
+    return truncateClamped(static_cast<float>(kilograms) * displayFactor(unit));
 }
 
-std::int32_t toKilograms(std::int32_t shown, float unitFactor) {
-    return truncateClamped(static_cast<float>(shown) / unitFactor);
+std::int32_t toKilograms(std::int32_t shown, WeightUnit unit) {
+    return truncateClamped(static_cast<float>(shown) / displayFactor(unit));
 }
 
-std::int32_t convertShownWeight(std::int32_t shown, bool toPounds) {
-    return truncateClamped(shown * (toPounds ? 2.204585537918871 : 0.4536));
+std::int32_t convertShownWeight(std::int32_t shown, WeightUnit to) {
+    return truncateClamped(shown * (to == WeightUnit::Pounds ? 2.204585537918871 : 0.4536));
 }
 
-QString tankText(std::int32_t kilograms, float fraction, float unitFactor) {
+QString tankText(std::int32_t kilograms, float fraction, WeightUnit unit) {
     char text[64];
-    std::snprintf(text, sizeof text, "%d (%.1f%%)", toDisplayUnit(kilograms, unitFactor),
+    std::snprintf(text, sizeof text, "%d (%.1f%%)", toDisplayUnit(kilograms, unit),
                   static_cast<double>(fraction * 100.0f));
     return QString::fromLatin1(text);
 }
 
 std::int32_t leadingInteger(const QString& text) {
-    const QString head = text.left(98);
-    qsizetype i = 0;
-    while (i < head.size() && head[i].isSpace())
-        ++i;
-    bool negative = false;
-    if (i < head.size() && (head[i] == QLatin1Char('-') || head[i] == QLatin1Char('+'))) {
-        negative = head[i] == QLatin1Char('-');
-        ++i;
-    }
-    std::int64_t value = 0;
-    for (; i < head.size() && head[i] >= QLatin1Char('0') && head[i] <= QLatin1Char('9'); ++i) {
-        value = value * 10 + (head[i].unicode() - '0');
-        if (value > std::numeric_limits<std::int32_t>::max())
-            value = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(value);
+    // Digits, signs and "%d"'s white space are all the scan looks at.
+    std::string head;
+    for (const QChar c : text.left(98))
+        head.push_back(c.isSpace()          ? ' '
+                       : c.unicode() < 0x80 ? static_cast<char>(c.unicode())
+                                            : '?');
+    return text::scanDecimal(head, text::Overflow::Saturates).value_or(0);
 }
 
 QString tooShortForAltitudeText(const FuelPlanInput& input, const FuelPlan& plan) {

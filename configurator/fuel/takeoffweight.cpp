@@ -1,7 +1,7 @@
 #include "configurator/fuel/takeoffweight.h"
 
+#include "configurator/aircraft/cfgnumber.h"
 #include "configurator/fuel/fuelunits.h"
-#include "configurator/load/cfgnumber.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/session/installpaths.h"
 
@@ -21,50 +21,50 @@ std::int32_t clamped(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-bool isPounds(float unitFactor) {
-    return unitFactor != kKilogramsFactor;
+bool isPounds(WeightUnit unit) {
+    return unit == WeightUnit::Pounds;
 }
 
 } // namespace
 
 FlightWeights flightWeights(std::int32_t zfw, std::int32_t taxi, const FuelPlan& plan,
-                            float unitFactor, std::optional<double> maxGrossLb) {
+                            WeightUnit unit, std::optional<double> maxGrossLb) {
     FlightWeights weights;
-    const double block = toDisplayUnit(plan.blockFuel, unitFactor);
-    const double trip = toDisplayUnit(plan.tripFuel, unitFactor);
+    const double block = toDisplayUnit(plan.blockFuel, unit);
+    const double trip = toDisplayUnit(plan.tripFuel, unit);
     weights.takeoff = clamped(static_cast<double>(zfw) + block - taxi);
     weights.landing = clamped(static_cast<double>(weights.takeoff) - trip);
     if (maxGrossLb) {
-        weights.maxTakeoff = fileWeightShown(*maxGrossLb, unitFactor);
+        weights.maxTakeoff = fileWeightShown(*maxGrossLb, unit);
         weights.overMaximum = weights.takeoff > *weights.maxTakeoff;
     }
     return weights;
 }
 
 std::optional<double> maxGrossWeightLb(std::int32_t code) {
-    const PayloadAircraft* aircraft = findPayloadAircraft(code);
+    const AircraftType* aircraft = aircraftOfCode(code);
     if (!aircraft)
         return std::nullopt;
-    const std::string primary = std::string(InstallFolder) + aircraft->files[0];
+    const std::string primary = std::string(InstallFolder) + aircraftFileTexts(*aircraft).front();
     const auto pounds = aircraftcfg::readNumber(payload::kSection, "max_gross_weight", primary);
     if (!pounds || !(*pounds > 0))
         return std::nullopt;
     return pounds;
 }
 
-std::int32_t fileWeightShown(double pounds, float unitFactor) {
-    const double shown = isPounds(unitFactor) ? pounds : pounds * payload::kLbToKg;
+std::int32_t fileWeightShown(double pounds, WeightUnit unit) {
+    const double shown = isPounds(unit) ? pounds : pounds * payload::kLbToKg;
     return clamped(shown + 0.5);
 }
 
-QString takeoffWeightWarningText(const FlightWeights& weights, float unitFactor) {
-    const QString unit = isPounds(unitFactor) ? QStringLiteral("lb") : QStringLiteral("kg");
+QString takeoffWeightWarningText(const FlightWeights& weights, WeightUnit unit) {
+    const QString symbol = QLatin1String(unitSymbol(unit));
     return QStringLiteral("The take-off weight of %1 %3 is above\n"
                           "the maximum take-off weight of %2 %3 of this aircraft.\n"
                           "Reduce the payload or the fuel.")
         .arg(weights.takeoff)
         .arg(weights.maxTakeoff.value_or(0))
-        .arg(unit);
+        .arg(symbol);
 }
 
 } // namespace fuel

@@ -1,7 +1,7 @@
 #include "configurator/load/balance.h"
 
 #include "common/profile/profile.h"
-#include "configurator/load/cfgnumber.h"
+#include "configurator/aircraft/cfgnumber.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "configurator/load/loadmanager.h"
 
 #include "common/platform/hostpath.h"
+#include "common/text/leadinginteger.h"
 #include "configurator/session/installpaths.h"
 #include "configurator/session/sessionstate.h"
 
@@ -14,68 +15,6 @@
 #include <fstream>
 #include <optional>
 #include <string_view>
-
-const PayloadAircraft kPayloadAircraft[kPayloadAircraftCount] = {
-    {kA330_200,
-     "A330-200",
-     "CA332LoadManager",
-     30,
-     263,
-     264875,
-     18860,
-     15240,
-     {"\\Aircraft\\Korvanta TEV A332GE\\Aircraft.cfg",
-      "\\Aircraft\\Korvanta TEV A332RR\\Aircraft.cfg"}},
-    {kA330_300,
-     "A330-300",
-     "CA333LoadManager",
-     30,
-     305,
-     267000,
-     22860,
-     18500,
-     {"\\Aircraft\\Korvanta TEV A333GE\\Aircraft.cfg",
-      "\\Aircraft\\Korvanta TEV A333RR\\Aircraft.cfg"}},
-    {kA340_300,
-     "A340-300",
-     "A343LoadManager",
-     30,
-     305,
-     286150,
-     22860,
-     18500,
-     {"\\Aircraft\\Korvanta TEV A343CFM\\Aircraft.cfg", nullptr}},
-    {kA340_600,
-     "A340-600",
-     "CA346LoadManager",
-     36,
-     383,
-     390220,
-     22860,
-     18500,
-     {"\\Aircraft\\Korvanta TEV A346RR\\Aircraft.cfg", nullptr}},
-};
-
-const PayloadAircraft* findPayloadAircraft(int code) {
-    for (const PayloadAircraft& row : kPayloadAircraft) {
-        if (row.code == code)
-            return &row;
-    }
-    return nullptr;
-}
-
-const PayloadAircraft* findPayloadAircraft(const std::string& designation) {
-    for (const PayloadAircraft& row : kPayloadAircraft) {
-        const std::string_view name = row.designation;
-        if (std::equal(name.begin(), name.end(), designation.begin(), designation.end(),
-                       [](char a, char b) {
-                           return std::toupper(static_cast<unsigned char>(a)) ==
-                                  std::toupper(static_cast<unsigned char>(b));
-                       }))
-            return &row;
-    }
-    return nullptr;
-}
 
 namespace payload {
 const float kPoundsDisplayFactor = std::bit_cast<float>(std::uint32_t{0x400D17EE});
@@ -100,23 +39,9 @@ int roundToInt(double value) {
     return truncateToInt(value + 0.5);
 }
 
-// The value as "%d" scans it: blanks, an optional sign, then digits; nothing
-// when there is no digit. Saturates at the int range.
+// The value as "%d" scans it; saturates at the int range.
 std::optional<int> scanInt(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i])))
-        return std::nullopt;
-    long long number = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        number = std::min<long long>(number * 10 + (text[i] - '0'), 1LL << 32);
-    if (negative)
-        number = -number;
-    return static_cast<int>(std::clamp<long long>(number, INT_MIN, INT_MAX));
+    return text::scanDecimal(text, text::Overflow::Saturates);
 }
 
 // Integer share `percent` of `maximum`, remainder dropped.
@@ -161,12 +86,10 @@ std::string formatStation(const char* format, int pounds) {
 
 } // namespace
 
-CLoadManager::CLoadManager(const PayloadAircraft& aircraft)
+CLoadManager::CLoadManager(const AircraftType& aircraft)
     : aircraft_(aircraft) {
-    for (const char* relative : aircraft_.files) {
-        if (relative)
-            paths_.push_back(std::string(InstallFolder) + relative);
-    }
+    for (const std::string& relative : aircraftFileTexts(aircraft_))
+        paths_.push_back(std::string(InstallFolder) + relative);
     for (const std::string& path : paths_) {
         if (canOpenForReading(path)) {
             installed_ = true;
@@ -312,13 +235,13 @@ void CLoadManager::setUnit(WeightUnit unit) {
 }
 
 CA332LoadManager::CA332LoadManager()
-    : CLoadManager(*findPayloadAircraft(kA330_200)) {}
+    : CLoadManager(*aircraftOfCode(kA330_200)) {}
 CA333LoadManager::CA333LoadManager()
-    : CLoadManager(*findPayloadAircraft(kA330_300)) {}
+    : CLoadManager(*aircraftOfCode(kA330_300)) {}
 A343LoadManager::A343LoadManager()
-    : CLoadManager(*findPayloadAircraft(kA340_300)) {}
+    : CLoadManager(*aircraftOfCode(kA340_300)) {}
 CA346LoadManager::CA346LoadManager()
-    : CLoadManager(*findPayloadAircraft(kA340_600)) {}
+    : CLoadManager(*aircraftOfCode(kA340_600)) {}
 
 std::unique_ptr<CLoadManager> createLoadManager(int code) {
     switch (code) {

@@ -7,6 +7,8 @@
 // screen when the user picks pounds.
 
 #include "common/profile/profile.h"
+#include "configurator/aircraft/aircrafttable.h"
+#include "configurator/aircraft/weightunit.h"
 #include "configurator/load/balance.h"
 
 #include <array>
@@ -16,29 +18,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// One row of the aircraft table.
-struct PayloadAircraft {
-    std::int32_t code;       // 6..9, as in CurrentAircraft
-    const char* designation; // "A330-200"
-    const char* dialogClass; // name of its load manager class
-    int businessSeats;
-    int economySeats;
-    int defaultEmptyWeightLb;
-    int forwardCargoMaxKg;
-    int aftCargoMaxKg;
-    // Relative to InstallFolder; the first is the primary file, the second
-    // (the other engine variant) may be null.
-    std::array<const char*, 2> files;
-};
-
-inline constexpr int kPayloadAircraftCount = 4;
-extern const PayloadAircraft kPayloadAircraft[kPayloadAircraftCount];
-
-// The row of `code`, or null for a code outside 6..9.
-const PayloadAircraft* findPayloadAircraft(int code);
-// The row named "A330-200" etc. (ignoring case), or null.
-const PayloadAircraft* findPayloadAircraft(const std::string& designation);
 
 namespace payload {
 inline constexpr int kPassengerMassKg = 75;
@@ -52,8 +31,6 @@ inline constexpr double kPassengersPerKg = 1.0 / kPassengerMassKg;
 inline constexpr double kCargoPercentTimesMax = kLbToKg * 100; // per pound
 inline constexpr const char* kSection = "WEIGHT_AND_BALANCE";
 } // namespace payload
-
-enum class WeightUnit { Kilograms, Pounds };
 
 // Every number the window shows besides the positions, in the current unit.
 struct PayloadFigures {
@@ -72,10 +49,10 @@ class CLoadManager {
 public:
     // Builds the file paths from InstallFolder and tests once whether the
     // aircraft is installed (its primary file, else the other variant, opens).
-    explicit CLoadManager(const PayloadAircraft& aircraft);
+    explicit CLoadManager(const AircraftType& aircraft);
     virtual ~CLoadManager() = default;
 
-    const PayloadAircraft& aircraft() const { return aircraft_; }
+    const AircraftType& aircraft() const { return aircraft_; }
     bool isInstalled() const { return installed_; }
     const std::vector<std::string>& filePaths() const { return paths_; }
 
@@ -129,7 +106,7 @@ public:
     std::map<int, balance::Mass> stationLoads() const;
 
 private:
-    const PayloadAircraft& aircraft_;
+    const AircraftType& aircraft_;
     std::vector<std::string> paths_;
     std::vector<profile::FileContent> read_; // per path, as load() found them
     bool installed_ = false;

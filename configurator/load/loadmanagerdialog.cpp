@@ -1,7 +1,7 @@
 #include "configurator/load/loadmanagerdialog.h"
 
+#include "common/ui/coloredit.h"
 #include "common/ui/outsidechange.h"
-#include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/res/loadmanagerart.h"
 #include "configurator/session/sessionstate.h"
@@ -173,9 +173,9 @@ int LoadManagerDialog::templateId(int aircraftCode) {
 LoadManagerDialog::LoadManagerDialog(CLoadManager& model, QWidget* parent)
     : ui::TemplateDialog(windowRow(model.aircraft().code).dialogTemplate, parent)
     , model_(model) {
-    setObjectName(QString::fromLatin1(model.aircraft().dialogClass));
+    setObjectName(QString::fromLatin1(model.aircraft().loadManagerClass));
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
-    const PayloadAircraft& aircraft = model_.aircraft();
+    const AircraftType& aircraft = model_.aircraft();
 
     for (const int id :
          {kBusinessPax, kEconomyPax, kForwardPercent, kAftPercent, kBusinessWeight, kEconomyWeight,

@@ -12,32 +12,35 @@ namespace {
 class Builder {
 public:
     explicit Builder(const Flight& flight)
-        : factor_(flight.pounds ? fuel::kPoundsFactor : fuel::kKilogramsFactor)
-        , unit_(flight.pounds ? QStringLiteral("lb") : QStringLiteral("kg")) {}
+        : unit_(flight.unit)
+        , symbol_(QLatin1String(unitSymbol(flight.unit))) {}
 
     // A payload figure, already in the unit.
-    QString shown(int value) const { return QStringLiteral("%1 %2").arg(value).arg(unit_); }
+    QString shown(int value) const { return QStringLiteral("%1 %2").arg(value).arg(symbol_); }
     QString tank(const fuel::TankLoad& load, bool present) const {
-        return present ? fuel::tankText(load.amount, load.fraction, factor_)
-                       : QStringLiteral("---");
+        return present ? fuel::tankText(load.amount, load.fraction, unit_) : QStringLiteral("---");
     }
 
-    const QString& unit() const { return unit_; }
+    const QString& unit() const { return symbol_; }
 
 private:
-    float factor_;
-    QString unit_;
+    WeightUnit unit_;
+    QString symbol_;
 };
 
 } // namespace
 
-Flight flightOf(const CLoadManager& payload, const fuel::AircraftPerformance& performance,
-                const fuel::FuelPlanInput& input, const fuel::FuelPlan& plan,
-                const FuelFigures& shown, const fuel::FlightWeights& weights,
-                const QDateTime& when) {
+namespace {
+
+// The flight of `payload` and of the plan computed from `input`; `shown`
+// holds the plan's weights as shown, `weights` the take-off and landing
+// weights.
+Flight flightOf(const CLoadManager& payload, const fuel::FuelPlanInput& input,
+                const fuel::FuelPlan& plan, const fuel::FuelFigures& shown,
+                const fuel::FlightWeights& weights, const QDateTime& when) {
     Flight flight;
     flight.aircraft = payload.aircraft().designation;
-    flight.pounds = payload.unit() == WeightUnit::Pounds;
+    flight.unit = payload.unit();
     flight.business = payload.business();
     flight.economy = payload.economy();
     flight.forward = payload.forward();
@@ -48,10 +51,21 @@ Flight flightOf(const CLoadManager& payload, const fuel::AircraftPerformance& pe
     flight.fuel = shown;
     flight.plan = plan;
     flight.reservePercent = input.reservePercent;
-    flight.performance = &performance;
+    flight.type = &payload.aircraft();
     flight.weights = weights;
     flight.when = when;
     return flight;
+}
+
+} // namespace
+
+Sheet composeSheet(const SheetRequest& request) {
+    const CLoadManager& payload = request.payload;
+    const fuel::FuelPlan plan = fuel::PlanFuel(payload.aircraft(), request.input);
+    const fuel::FlightWeights weights =
+        fuel::flightWeights(request.shown.zeroFuelWeight, request.shown.taxiFuel, plan,
+                            payload.unit(), request.maxGrossLb);
+    return makeSheet(flightOf(payload, request.input, plan, request.shown, weights, request.when));
 }
 
 Sheet makeSheet(const Flight& f) {
@@ -63,7 +77,8 @@ Sheet makeSheet(const Flight& f) {
         << QStringLiteral("Aircraft: %1").arg(QLatin1String(f.aircraft))
         << QStringLiteral("Date: %1 UTC").arg(utc.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
         << QStringLiteral("Weights in %1")
-               .arg(f.pounds ? QStringLiteral("pounds (lb)") : QStringLiteral("kilograms (kg)"));
+               .arg(f.unit == WeightUnit::Pounds ? QStringLiteral("pounds (lb)")
+                                                 : QStringLiteral("kilograms (kg)"));
 
     const PayloadFigures& p = f.payload;
     sheet.sections.push_back(
@@ -89,7 +104,7 @@ Sheet makeSheet(const Flight& f) {
 
     const fuel::FuelPlan& plan = f.plan;
     const fuel::TankDistribution& tanks = plan.tanks;
-    const fuel::AircraftPerformance* a = f.performance;
+    const AircraftType* a = f.type;
     sheet.sections.push_back({QStringLiteral("Fuel"),
                               {{QStringLiteral("Block Fuel (FOB)"), b.shown(f.fuel.blockFuel)},
                                {QStringLiteral("Trip Fuel"), b.shown(f.fuel.tripFuel)},
@@ -123,21 +138,6 @@ Sheet makeSheet(const Flight& f) {
                                       "the fuel plan is for %2.")
                            .arg(b.shown(f.payload.zfw), b.shown(f.fuel.zeroFuelWeight));
     return sheet;
-}
-
-FuelFigures fuelFigures(const fuel::FuelPlanInput& input, const fuel::FuelPlan& plan,
-                        float unitFactor) {
-    const auto shown = [&](std::int32_t kilograms) {
-        return fuel::toDisplayUnit(kilograms, unitFactor);
-    };
-    FuelFigures figures;
-    figures.zeroFuelWeight = shown(input.zeroFuelWeight);
-    figures.taxiFuel = shown(input.taxiFuel);
-    figures.tripFuel = shown(plan.tripFuel);
-    figures.routeReserve = shown(plan.routeReserve);
-    figures.finalFuel = shown(input.finalFuel);
-    figures.blockFuel = shown(plan.blockFuel);
-    return figures;
 }
 
 QStringList sheetLines(const Sheet& sheet) {

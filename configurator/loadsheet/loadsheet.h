@@ -4,7 +4,9 @@
 // and its tanks, the take-off and landing weights. Every text of the printed
 // page is built here, in one unit; the PDF only draws it.
 
+#include "configurator/aircraft/weightunit.h"
 #include "configurator/fuel/fuelplan.h"
+#include "configurator/fuel/plannedflight.h"
 #include "configurator/fuel/takeoffweight.h"
 #include "configurator/load/loadmanager.h"
 
@@ -33,42 +35,38 @@ struct Sheet {
     QStringList notes; // warnings, one line each
 };
 
-// The fuel plan's weights in the sheet's unit, as the planner shows them.
-struct FuelFigures {
-    std::int32_t zeroFuelWeight = 0, taxiFuel = 0, tripFuel = 0, routeReserve = 0, finalFuel = 0,
-                 blockFuel = 0;
-};
-
 // Everything a sheet shows.
 struct Flight {
     const char* aircraft = ""; // "A330-200"
-    bool pounds = false;
+    WeightUnit unit = WeightUnit::Kilograms;
     // The payload as the load manager shows it, in the sheet's unit.
     int business = 0, economy = 0; // passengers
     int forward = 0, aft = 0;      // percent of the hold
     PayloadFigures payload;
     std::optional<double> zfwCgMac;    // % MAC of that payload; none: not known
     bool payloadGivesOtherZfw = false; // the plan is for another ZFW than the payload's
-    FuelFigures fuel;
+    fuel::FuelFigures fuel;
     fuel::FuelPlan plan; // kg, for the tanks and the warnings
     std::int32_t reservePercent = 0;
-    const fuel::AircraftPerformance* performance = nullptr; // which tanks exist
-    fuel::FlightWeights weights;                            // in the sheet's unit
-    QDateTime when;                                         // printed in UTC
+    const AircraftType* type = nullptr; // which tanks exist
+    fuel::FlightWeights weights;        // in the sheet's unit
+    QDateTime when;                     // printed in UTC
 };
 
-// The plan's weights in the unit of `unitFactor` as Validate writes them
-// (truncated).
-FuelFigures fuelFigures(const fuel::FuelPlanInput& input, const fuel::FuelPlan& plan,
-                        float unitFactor);
+// What one sheet is made of: the payload (loaded and refreshed in the
+// sheet's unit), the flight's inputs in kilograms, the weights as they are
+// shown in that unit, and the maximum take-off weight of the aircraft file.
+struct SheetRequest {
+    const CLoadManager& payload;
+    fuel::FuelPlanInput input;
+    fuel::FuelFigures shown;
+    std::optional<double> maxGrossLb;
+    QDateTime when;
+};
 
-// The flight of `payload` (loaded and refreshed in the sheet's unit) and of
-// the plan computed from `input`; `shown` holds the plan's weights as the
-// planner's fields show them, `weights` the take-off and landing weights.
-Flight flightOf(const CLoadManager& payload, const fuel::AircraftPerformance& performance,
-                const fuel::FuelPlanInput& input, const fuel::FuelPlan& plan,
-                const FuelFigures& shown, const fuel::FlightWeights& weights,
-                const QDateTime& when);
+// The sheet of one flight, as the command and the planner print it: the fuel
+// plan of the request's inputs, its take-off and landing weights, the page.
+Sheet composeSheet(const SheetRequest& request);
 
 Sheet makeSheet(const Flight& flight);
 

@@ -1,5 +1,6 @@
 #include "configurator/prefs/preferences.h"
 
+#include "common/text/leadinginteger.h"
 #include "configurator/session/installpaths.h"
 
 #include <cctype>
@@ -16,19 +17,9 @@ constexpr std::int32_t kScanMarker = -9999;
 
 // "%d" without its undefined behaviour on overflow: wraps at 2^32 like the
 // profile's own integer read. Leaves `result` alone when there is no number.
-void scanDecimal(const std::string& text, std::int32_t& result) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i])))
-        return;
-    std::uint32_t magnitude = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        magnitude = magnitude * 10u + static_cast<std::uint32_t>(text[i] - '0');
-    result = static_cast<std::int32_t>(negative ? 0u - magnitude : magnitude);
+void scanDecimal(const std::string& value, std::int32_t& result) {
+    if (const auto number = text::scanDecimal(value, text::Overflow::Wraps))
+        result = *number;
 }
 
 const Setting& settingFor(std::int32_t Values::*value) {

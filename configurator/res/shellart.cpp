@@ -1,5 +1,6 @@
 #include "configurator/res/shellart.h"
 
+#include "configurator/aircraft/aircrafttable.h"
 #include "configurator/res/artpalette.h"
 
 #include <QFontMetricsF>
@@ -433,26 +434,16 @@ QImage menuButtonImage(MenuTool tool) {
 }
 
 QImage fuelPlannerBanner(int aircraftCode) {
-    static const char* const kDesignations[] = {"A330-200", "A330-300", "A340-300", "A340-600"};
-    if (aircraftCode < 6 || aircraftCode > 9)
+    const AircraftType* type = aircraftOfCode(aircraftCode);
+    if (!type)
         return menuImage(MenuTool::FuelPlanner);
-    return menuImage(MenuTool::FuelPlanner, QString::fromLatin1(kDesignations[aircraftCode - 6]));
+    return menuImage(MenuTool::FuelPlanner, QString::fromLatin1(type->designation));
 }
 
 QImage selectorImage(int aircraftCode) {
-    struct Aircraft {
-        const char* designation;
-        const char* detail;
-        SideView view;
-    };
-    static const Aircraft kAircraft[] = {
-        {"A330-200", "Twin-engine, long range", {2, 92}},
-        {"A330-300", "Twin-engine, stretched cabin", {2, 104}},
-        {"A340-300", "Four-engine, long range", {4, 104}},
-        {"A340-600", "Four-engine, ultra long range", {4, 118}},
-    };
-    const int index = std::clamp(aircraftCode - 6, 0, 3);
-    const Aircraft& aircraft = kAircraft[index];
+    const AircraftType& aircraft = *aircraftOfCode(
+        std::clamp(aircraftCode, kFirstAircraft, kFirstAircraft + kAircraftCount - 1));
+    const SideView view{aircraft.engines, aircraft.pictureLength};
 
     QImage image = canvas(kSelectorSize);
     QPainter painter(&image);
@@ -468,7 +459,7 @@ QImage selectorImage(int aircraftCode) {
     glow.setColorAt(1, QColor(0xff, 0xff, 0xff, 0));
     painter.fillRect(rect, glow);
     painter.fillRect(QRectF(170, 50, 130, 1), QColor(0xff, 0xff, 0xff, 50));
-    drawSideView(painter, QRectF(176, 12, 118, 38), aircraft.view, kSilver, kAccent);
+    drawSideView(painter, QRectF(176, 12, 118, 38), view, kSilver, kAccent);
 
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(titleFont(28));
@@ -482,7 +473,7 @@ QImage selectorImage(int aircraftCode) {
     small.setBold(false);
     painter.setFont(small);
     painter.setPen(kSubtitle);
-    painter.drawText(QPointF(13, 55), QString::fromLatin1(aircraft.detail));
+    painter.drawText(QPointF(13, 55), QString::fromLatin1(aircraft.pictureDetail));
     drawFrame(painter, rect);
     return image;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "common/cli/commandline.h"
+#include "common/cli/commandsyntax.h"
 #include "common/platform/exepath.h"
 
 inline constexpr int kInstallFolderSize = 500;

@@ -1,16 +1,9 @@
 #pragma once
 // State that passes between the configurator's tools for one run.
 
-#include <cstdint>
+#include "configurator/aircraft/aircrafttable.h"
 
-// Aircraft codes as the selector sets them.
-inline constexpr std::int32_t kNoAircraft = 0;
-inline constexpr std::int32_t kA330_200 = 6;
-inline constexpr std::int32_t kA330_300 = 7;
-inline constexpr std::int32_t kA340_300 = 8;
-inline constexpr std::int32_t kA340_600 = 9;
-inline constexpr std::int32_t kFirstAircraft = kA330_200;
-inline constexpr int kAircraftCount = 4;
+#include <cstdint>
 
 // Chosen in the selector; 0 whenever the menu is idle.
 extern std::int32_t CurrentAircraft;

@@ -5,19 +5,8 @@
 
 namespace {
 
-QGuiApplication& app() {
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    // Kept until the process ends: destroying it among the exit handlers
-    // races Qt's own global objects.
-    static auto* application = new QGuiApplication(argc, argv);
-    return *application;
-}
-
 // The images fill their controls exactly; a wrong size shows as a cut or a gap.
 TEST(Artwork, ImagesHaveTheSizesTheirControlsAreMadeFor) {
-    app();
     for (art::MenuTool tool : {art::MenuTool::Configuration, art::MenuTool::LoadManager,
                                art::MenuTool::FuelPlanner, art::MenuTool::KeyConfig})
         EXPECT_EQ(art::menuButtonImage(tool).size(), QSize(450, 69));
@@ -33,7 +22,6 @@ TEST(Artwork, ImagesHaveTheSizesTheirControlsAreMadeFor) {
 
 // The fuel planner's banner is its menu image naming the aircraft planned for.
 TEST(Artwork, FuelPlannerBannerNamesTheAircraft) {
-    app();
     const QImage menu = art::menuButtonImage(art::MenuTool::FuelPlanner);
     for (int code = 6; code <= 9; ++code) {
         const QImage banner = art::fuelPlannerBanner(code);

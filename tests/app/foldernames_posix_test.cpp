@@ -25,18 +25,9 @@ using testing_support::writeFile;
 const char* const kName =
     "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD Caf\xC3\xA9 \xE9\xA3\x9E\xE8\xA1\x8C FS9";
 
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv); // kept until the process ends
-}
-
 class FolderNames : public testing::Test {
 protected:
     void SetUp() override {
-        ensureApplication();
         fs::create_directories(sim / "Korvanta" / "Volaro");
         writeFile(aircraftFile, "[WEIGHT_AND_BALANCE]\r\nempty_weight=390220\r\n");
     }

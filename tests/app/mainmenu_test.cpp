@@ -16,16 +16,6 @@
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    // Kept until the process ends: destroying it among the exit handlers
-    // races Qt's own global objects.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 // What the fake tools saw.
 struct Log {
     int selectorRuns = 0;
@@ -65,7 +55,6 @@ private:
 class MainMenu : public testing::Test {
 protected:
     MainMenu() {
-        app();
         CurrentAircraft = kNoAircraft;
         LastZfw = 0;
         std::fill(std::begin(AircraftZfw), std::end(AircraftZfw), 0);

@@ -1,5 +1,5 @@
 #include "common/profile/profile.h"
-#include "configurator/backups/backupcommands.h"
+#include "configurator/cli/backupcommands.h"
 #include "tests/support/backupfolder.h"
 
 #include <gtest/gtest.h>

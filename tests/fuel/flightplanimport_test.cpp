@@ -8,8 +8,6 @@
 
 namespace {
 
-using fuel::aircraftPerformanceByName;
-
 QString fixture(const char* name) {
     return QStringLiteral(VOLARO_TEST_DATA_DIR "/fixtures/") + QLatin1String(name);
 }
@@ -18,7 +16,7 @@ fuel::FlightPlanImport readText(const char* xml, const char* chosen = "A330-200"
     QByteArray bytes(xml);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return fuel::readFlightPlan(buffer, chosen ? aircraftPerformanceByName(chosen) : nullptr);
+    return fuel::readFlightPlan(buffer, chosen ? aircraftNamed(chosen) : nullptr);
 }
 
 // A whole plan in kilograms for the A330-200, with elements replaced
@@ -40,11 +38,11 @@ std::string planText(std::initializer_list<std::pair<std::string, std::string>> 
 }
 
 TEST(FlightPlanImport, PlanInKilogramsGivesItsFigures) {
-    const fuel::FlightPlanImport plan = fuel::readFlightPlanFile(
-        fixture("ofp-a332-kgs.xml"), aircraftPerformanceByName("A330-200"));
+    const fuel::FlightPlanImport plan =
+        fuel::readFlightPlanFile(fixture("ofp-a332-kgs.xml"), aircraftNamed("A330-200"));
     ASSERT_TRUE(plan.flight) << plan.error.toStdString();
     const fuel::ImportedFlight& f = *plan.flight;
-    EXPECT_STREQ(f.aircraft->name, "A330-200");
+    EXPECT_STREQ(f.aircraft->designation, "A330-200");
     // The air distance of the flight, not the route's nor the alternate's.
     EXPECT_EQ(f.distance, 3000);
     EXPECT_EQ(f.altitude, 35000);
@@ -60,7 +58,7 @@ TEST(FlightPlanImport, PlanInPoundsBecomesKilogramsAsTypedPoundsDo) {
         fuel::readFlightPlanFile(fixture("ofp-a346-lbs.xml"), nullptr);
     ASSERT_TRUE(plan.flight) << plan.error.toStdString();
     const fuel::ImportedFlight& f = *plan.flight;
-    EXPECT_STREQ(f.aircraft->name, "A340-600");
+    EXPECT_STREQ(f.aircraft->designation, "A340-600");
     EXPECT_EQ(f.distance, 5600);
     EXPECT_EQ(f.costIndex, 80); // never converted
     EXPECT_EQ(f.zeroFuelWeight.asWritten, 551155);
@@ -72,14 +70,14 @@ TEST(FlightPlanImport, PlanInPoundsBecomesKilogramsAsTypedPoundsDo) {
 TEST(FlightPlanImport, WeightForAFieldReadsBackAsThePlansKilograms) {
     const struct {
         fuel::PlanWeight weight;
-        float unitFactor;
+        WeightUnit unitFactor;
         std::int32_t shown;
     } cases[] = {
-        {{170000, 170000, false}, fuel::kKilogramsFactor, 170000},
-        {{170000, 170000, false}, fuel::kPoundsFactor, 374780}, // 374779 lb reads 169999 kg
-        {{250003, 551155, true}, fuel::kPoundsFactor, 551155},  // as the plan writes it
-        {{250003, 551155, true}, fuel::kKilogramsFactor, 250003},
-        {{0, 0, false}, fuel::kPoundsFactor, 0},
+        {{170000, 170000, false}, WeightUnit::Kilograms, 170000},
+        {{170000, 170000, false}, WeightUnit::Pounds, 374780}, // 374779 lb reads 169999 kg
+        {{250003, 551155, true}, WeightUnit::Pounds, 551155},  // as the plan writes it
+        {{250003, 551155, true}, WeightUnit::Kilograms, 250003},
+        {{0, 0, false}, WeightUnit::Pounds, 0},
     };
     for (const auto& c : cases) {
         const std::int32_t shown = c.weight.inUnit(c.unitFactor);
@@ -122,9 +120,9 @@ TEST(FlightPlanImport, PlansThatCannotBeUsedAreRefusedNamingWhy) {
          "it has no <weights><est_zfw> (zero fuel weight)"},
         {"unknown unit", planText({{"units", "<units>tonnes</units>"}}), "A330-200",
          "its <params><units> (the unit of its weights) is \"tonnes\", not kgs or lbs"},
-        {"cost index 0", planText({{"costindex", "<costindex>0</costindex>"}}), "A330-200",
-         "its <general><costindex> (cost index) of 0 is outside what the fuel planner accepts "
-         "(1 to 99999999)"},
+        {"negative cost index", planText({{"costindex", "<costindex>-1</costindex>"}}), "A330-200",
+         "its <general><costindex> (cost index) of -1 is outside what the fuel planner accepts "
+         "(0 to 99999999)"},
         {"altitude too high",
          planText({{"initial_altitude", "<initial_altitude>123456789</initial_altitude>"}}),
          "A330-200", "(cruising altitude) of 123456789 ft is outside"},
@@ -150,7 +148,7 @@ TEST(FlightPlanImport, PlansThatCannotBeUsedAreRefusedNamingWhy) {
 }
 
 TEST(FlightPlanImport, FilesThatAreNoPlanOrLackTheWeightAreRefused) {
-    const auto* a330 = aircraftPerformanceByName("A330-200");
+    const auto* a330 = aircraftNamed("A330-200");
     EXPECT_TRUE(fuel::readFlightPlanFile(fixture("ofp-not-xml.txt"), a330)
                     .error.startsWith(QStringLiteral("it is not well-formed XML (line 1, column")));
     EXPECT_EQ(fuel::readFlightPlanFile(fixture("ofp-missing-zfw.xml"), a330).error,
@@ -159,6 +157,14 @@ TEST(FlightPlanImport, FilesThatAreNoPlanOrLackTheWeightAreRefused) {
               QStringLiteral("it is for the A340-600 (A346), not for the A330-200 chosen"));
     EXPECT_TRUE(fuel::readFlightPlanFile(fixture("no-such-plan.xml"), a330)
                     .error.startsWith(QStringLiteral("it cannot be opened: ")));
+}
+
+// Cost index 0 (the longest range) is a cost index like any other.
+TEST(FlightPlanImport, CostIndexZeroIsTaken) {
+    const fuel::FlightPlanImport plan =
+        readText(planText({{"costindex", "<costindex>0</costindex>"}}).c_str());
+    ASSERT_TRUE(plan.flight) << plan.error.toStdString();
+    EXPECT_EQ(plan.flight->costIndex, 0);
 }
 
 } // namespace

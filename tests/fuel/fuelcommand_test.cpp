@@ -1,4 +1,4 @@
-#include "configurator/fuel/fuelcommand.h"
+#include "configurator/cli/fuelcommand.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -103,13 +103,23 @@ TEST(FuelCommand, RefusesMissingOrNonPositiveMandatoryFigures) {
              "--aircraft A330-200 --distance 3000 --altitude 35000",
              "--aircraft A330-200 --distance 0 --altitude 35000 --zfw 170000",
              "--aircraft A330-200 --distance 3000 --altitude -1 --zfw 170000",
-             "--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 1 --cost-index 0",
          }) {
         const CommandRun r = run(line);
         EXPECT_EQ(r.status, 2) << line;
         EXPECT_EQ(r.err, QStringLiteral("All the mandatory fields must be filled.\n")) << line;
         EXPECT_TRUE(r.out.isEmpty()) << line;
     }
+}
+
+// Cost index 0 (the longest range) is planned as the tables give it.
+TEST(FuelCommand, CostIndexZeroIsPlanned) {
+    const CommandRun zero =
+        run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --cost-index 0");
+    const CommandRun fifty =
+        run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --cost-index 50");
+    EXPECT_EQ(zero.status, 0) << zero.err.toStdString();
+    EXPECT_TRUE(zero.out.contains(QStringLiteral("Trip Fuel"))) << zero.out.toStdString();
+    EXPECT_NE(zero.out, fifty.out);
 }
 
 TEST(FuelCommand, ExplainsBadArguments) {
@@ -123,7 +133,7 @@ TEST(FuelCommand, ExplainsBadArguments) {
         {"--aircraft A330-200 --zfw", "--zfw needs a whole number"},
         {"--aircraft A330-200 --taxi -5", "--taxi cannot be negative"},
         {"--aircraft A330-200 --distance 100000000", "--distance must be at most 99999999"},
-        {"--aircraft A330-200 --unit lb", "unknown argument '--unit'"},
+        {"--aircraft A330-200 --unit st", "--unit must be kg or lb"},
     };
     for (const auto& c : cases) {
         const CommandRun r = run(c.line);

@@ -5,8 +5,8 @@
 
 namespace {
 
-const fuel::AircraftPerformance& aircraft(std::int32_t code) {
-    return *fuel::aircraftPerformance(code);
+const AircraftType& aircraft(std::int32_t code) {
+    return *aircraftOfCode(code);
 }
 
 TEST(WeightStep, TruncatesTowardZeroOnBothSides) {
@@ -132,10 +132,10 @@ TEST(FlightTripFuel, OneFlightOfEachAircraft) {
         {kA340_600, 6500, 31000, 80, 250000, 114591},
     };
     for (const auto& f : flights) {
-        const fuel::AircraftPerformance& aircraft = *fuel::aircraftPerformance(f.code);
+        const AircraftType& aircraft = *aircraftOfCode(f.code);
         EXPECT_EQ(fuel::FlightTripFuel(aircraft, f.distance, f.altitude, f.costIndex, f.zfw),
                   f.trip)
-            << aircraft.name;
+            << aircraft.designation;
     }
 }
 
@@ -295,13 +295,13 @@ TEST(PlanFuel, ExtremeFiguresStayDefinedAndAccounted) {
         {1, 1, 1, 1, 0, 0, 0},
     };
     for (const fuel::FuelPlanInput& input : inputs) {
-        for (const fuel::AircraftPerformance& aircraft : fuel::kAircraftPerformance) {
+        for (const AircraftType& aircraft : kAircraftTypes) {
             const fuel::FuelPlan plan = fuel::PlanFuel(aircraft, input);
             const fuel::TankDistribution& t = plan.tanks;
             EXPECT_EQ(2 * std::int64_t{t.Inner.amount} + 2 * std::int64_t{t.Outer.amount} +
                           t.Center.amount + t.Trim.amount + t.remainder,
                       plan.blockFuel)
-                << aircraft.name << " " << input.distance << " " << input.altitude;
+                << aircraft.designation << " " << input.distance << " " << input.altitude;
         }
     }
 }

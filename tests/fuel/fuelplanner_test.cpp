@@ -1,9 +1,9 @@
+#include "common/ui/coloredit.h"
 #include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
+#include "configurator/app/fuelplannertool.h"
 #include "configurator/fuel/fuelplanner.h"
-#include "configurator/fuel/fuelplannertool.h"
 #include "configurator/fuel/fuelscreenshots.h"
-#include "configurator/load/coloredit.h"
 #include "configurator/res/shellart.h"
 #include "configurator/session/installpaths.h"
 #include "configurator/session/sessionstate.h"
@@ -25,20 +25,9 @@ namespace {
 
 using P = CFuelPlanner;
 
-int argc = 1;
-char arg0[] = "fuel_dialogs_test";
-char* argv[] = {arg0, nullptr};
-
-// Never destroyed: a typed key creates Qt's keyboard device, whose
-// destruction after the platform's at program exit crashes.
-QApplication& app() {
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
-}
-
 class FuelPlannerTest : public testing::Test {
 protected:
-    void SetUp() override { app(); }
+    void SetUp() override {}
     void TearDown() override {
         CurrentAircraft = kNoAircraft;
         for (std::int32_t& zfw : AircraftZfw)
@@ -94,7 +83,7 @@ TEST_F(FuelPlannerTest, OpensWithDefaultsInKilograms) {
         EXPECT_EQ(text(planner, id), "") << id;
     EXPECT_TRUE(planner.isChecked(P::kMetric));
     EXPECT_FALSE(planner.isChecked(P::kImperial));
-    EXPECT_EQ(planner.unitFactor(), 1.0f);
+    EXPECT_EQ(planner.unit(), WeightUnit::Kilograms);
     EXPECT_EQ(text(planner, P::kZfwUnit), "kg");
     EXPECT_EQ(text(planner, P::kCostIndexUnit), "kg/min");
     EXPECT_TRUE(planner.control<QPushButton>(P::kValidate)->isDefault());
@@ -228,7 +217,7 @@ TEST_F(FuelPlannerTest, PoundsAndBackConvertTheShownTextsAndReRenderTheTanks) {
     planExample(planner);
 
     planner.control<QRadioButton>(P::kImperial)->click();
-    EXPECT_EQ(planner.unitFactor(), 2.2045855f);
+    EXPECT_EQ(planner.unit(), WeightUnit::Pounds);
     EXPECT_EQ(text(planner, P::kZeroFuelWeight), "374779");
     EXPECT_EQ(text(planner, P::kTaxiFuel), "440");
     EXPECT_EQ(text(planner, P::kFinalFuel), "2204");
@@ -247,7 +236,7 @@ TEST_F(FuelPlannerTest, PoundsAndBackConvertTheShownTextsAndReRenderTheTanks) {
     EXPECT_EQ(text(planner, P::kRouteReserve), "5");
 
     planner.control<QRadioButton>(P::kMetric)->click();
-    EXPECT_EQ(planner.unitFactor(), 1.0f);
+    EXPECT_EQ(planner.unit(), WeightUnit::Kilograms);
     EXPECT_EQ(text(planner, P::kZeroFuelWeight), "169999");
     EXPECT_EQ(text(planner, P::kTaxiFuel), "199");
     EXPECT_EQ(text(planner, P::kFinalFuel), "999");
@@ -416,10 +405,9 @@ TEST_F(FuelPlannerTest, ImportedPlanFillsTheFlightAndValidatesToItsKilograms) {
         EXPECT_EQ(text(planner, P::kRouteReserve), "5"); // not in the plan: left alone
 
         planner.sendCommand(P::kValidate);
-        const fuel::FuelPlan expected =
-            fuel::PlanFuel(*fuel::aircraftPerformance(c.aircraft), c.kilograms);
+        const fuel::FuelPlan expected = fuel::PlanFuel(*aircraftOfCode(c.aircraft), c.kilograms);
         EXPECT_EQ(text(planner, P::kBlockFuel),
-                  std::to_string(fuel::toDisplayUnit(expected.blockFuel, planner.unitFactor())));
+                  std::to_string(fuel::toDisplayUnit(expected.blockFuel, planner.unit())));
         EXPECT_TRUE(messages.messages().empty());
     }
 }

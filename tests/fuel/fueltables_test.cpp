@@ -12,12 +12,11 @@
 namespace {
 
 using fuel::ClimbDescentRow;
-using fuel::DataSet;
 
 struct RowCase {
     const char* name;
     bool climb;
-    DataSet set;
+    FuelTables set;
     int row;
     ClimbDescentRow expected;
 };
@@ -29,21 +28,21 @@ void PrintTo(const RowCase& c, std::ostream* os) {
 // Rows copied by hand from the published performance data: the first and
 // last rows of each table and rows where a column dips or repeats.
 const RowCase kRows[] = {
-    {"ClimbA330At1000", true, DataSet::A330, 1, {1.3f, 0.0013f, 500, 24.44f}},
-    {"ClimbA330At35000", true, DataSet::A330, 35, {73.2f, 0.604f, 4738, 56.44f}},
-    {"ClimbA330At39000", true, DataSet::A330, 39, {91.3f, 0.9547f, 5319, 62.73f}},
-    {"ClimbA340_300At1000", true, DataSet::A340_300, 1, {1.2f, 0.0103f, 0, 0}},
-    {"ClimbA340_300At22000", true, DataSet::A340_300, 22, {27.6f, 0.1916f, 1507, 10.22f}},
-    {"ClimbA340_600At2000", true, DataSet::A340_600, 2, {3, 0.0105f, 153, 1.62f}},
-    {"ClimbA340_600At39000", true, DataSet::A340_600, 39, {134.1f, 1.1394f, 4053, 59.56f}},
-    {"DescentA330At38000", false, DataSet::A330, 1, {3.2f, 0.0126f, 8, 0.25f}},
-    {"DescentA330At35000", false, DataSet::A330, 4, {9.9f, 0.0315f, 26, 0.73f}},
-    {"DescentA330At2000", false, DataSet::A330, 37, {103.4f, 0.3019f, 454, 11.53f}},
-    {"DescentA340_300At38000", false, DataSet::A340_300, 1, {3.7f, 0, 18, 0}},
-    {"DescentA340_300At2000", false, DataSet::A340_300, 37, {103.9f, 0.2526f, 688, 1.47f}},
-    {"DescentA340_600At36000", false, DataSet::A340_600, 3, {9.8f, 0.0019f, 48, 0.18f}},
-    {"DescentA340_600At11000", false, DataSet::A340_600, 28, {84.5f, 0.0992f, 465, 2.56f}},
-    {"DescentA340_600At2000", false, DataSet::A340_600, 37, {120.6f, 0.1207f, 785, 3.78f}},
+    {"ClimbA330At1000", true, FuelTables::A330, 1, {1.3f, 0.0013f, 500, 24.44f}},
+    {"ClimbA330At35000", true, FuelTables::A330, 35, {73.2f, 0.604f, 4738, 56.44f}},
+    {"ClimbA330At39000", true, FuelTables::A330, 39, {91.3f, 0.9547f, 5319, 62.73f}},
+    {"ClimbA340_300At1000", true, FuelTables::A340_300, 1, {1.2f, 0.0103f, 0, 0}},
+    {"ClimbA340_300At22000", true, FuelTables::A340_300, 22, {27.6f, 0.1916f, 1507, 10.22f}},
+    {"ClimbA340_600At2000", true, FuelTables::A340_600, 2, {3, 0.0105f, 153, 1.62f}},
+    {"ClimbA340_600At39000", true, FuelTables::A340_600, 39, {134.1f, 1.1394f, 4053, 59.56f}},
+    {"DescentA330At38000", false, FuelTables::A330, 1, {3.2f, 0.0126f, 8, 0.25f}},
+    {"DescentA330At35000", false, FuelTables::A330, 4, {9.9f, 0.0315f, 26, 0.73f}},
+    {"DescentA330At2000", false, FuelTables::A330, 37, {103.4f, 0.3019f, 454, 11.53f}},
+    {"DescentA340_300At38000", false, FuelTables::A340_300, 1, {3.7f, 0, 18, 0}},
+    {"DescentA340_300At2000", false, FuelTables::A340_300, 37, {103.9f, 0.2526f, 688, 1.47f}},
+    {"DescentA340_600At36000", false, FuelTables::A340_600, 3, {9.8f, 0.0019f, 48, 0.18f}},
+    {"DescentA340_600At11000", false, FuelTables::A340_600, 28, {84.5f, 0.0992f, 465, 2.56f}},
+    {"DescentA340_600At2000", false, FuelTables::A340_600, 37, {120.6f, 0.1207f, 785, 3.78f}},
 };
 
 class PerformanceRows : public testing::TestWithParam<RowCase> {};
@@ -63,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Spots, PerformanceRows, testing::ValuesIn(kRows),
 
 // A digit lost or moved while copying the tables breaks these shapes.
 TEST(PerformanceTables, InterceptsNeverDecreaseAndSlopesAreNotNegative) {
-    for (int set = 0; set < fuel::kDataSetCount; ++set) {
+    for (int set = 0; set < kFuelTablesCount; ++set) {
         const auto check = [&](const ClimbDescentRow* rows, int count, const char* table) {
             EXPECT_EQ(rows[0].distanceIntercept, 0) << table << set;
             EXPECT_EQ(rows[0].fuelIntercept, 0) << table << set;
@@ -124,8 +123,8 @@ TEST(PerformanceTables, EveryCellAsPublished) {
             ASSERT_LT(row, climb ? fuel::kClimbRows : fuel::kDescentRows);
             EXPECT_EQ(std::stoi(altitude),
                       climb ? 1000 * row : fuel::kDescentTopAltitude - 1000 * row);
-            ASSERT_EQ(cells.size(), 4u * fuel::kDataSetCount);
-            for (int set = 0; set < fuel::kDataSetCount; ++set) {
+            ASSERT_EQ(cells.size(), 4u * kFuelTablesCount);
+            for (int set = 0; set < kFuelTablesCount; ++set) {
                 const ClimbDescentRow& r =
                     climb ? fuel::ClimbTable[set][row] : fuel::DescentTable[set][row];
                 const std::size_t first = 4u * static_cast<std::size_t>(set);
@@ -166,10 +165,10 @@ TEST(AircraftPerformance, ReferenceWeightsComeOutAsPublished) {
         {kA340_600, 177003, 247203, 419160, 27959, 19707, 44216, 6726},
     };
     for (const Expected& e : expected) {
-        const fuel::AircraftPerformance* aircraft = fuel::aircraftPerformance(e.code);
+        const AircraftType* aircraft = aircraftOfCode(e.code);
         ASSERT_NE(aircraft, nullptr);
-        SCOPED_TRACE(aircraft->name);
-        EXPECT_EQ(fuel::aircraftPerformanceByName(aircraft->name), aircraft);
+        SCOPED_TRACE(aircraft->designation);
+        EXPECT_EQ(aircraftNamed(aircraft->designation), aircraft);
         const std::int32_t emptyKg = fuel::referenceEmptyWeightKg(*aircraft);
         EXPECT_EQ(emptyKg, e.emptyKg);
         EXPECT_EQ(emptyKg + aircraft->climbWeightOffset, e.climbReference);
@@ -179,8 +178,8 @@ TEST(AircraftPerformance, ReferenceWeightsComeOutAsPublished) {
         EXPECT_EQ(aircraft->centerCapacity, e.center);
         EXPECT_EQ(aircraft->trimCapacity, e.trim);
     }
-    EXPECT_EQ(fuel::aircraftPerformance(kNoAircraft), nullptr);
-    EXPECT_EQ(fuel::aircraftPerformanceByName("A330"), nullptr);
+    EXPECT_EQ(aircraftOfCode(kNoAircraft), nullptr);
+    EXPECT_EQ(aircraftNamed("A330"), nullptr);
 }
 
 } // namespace

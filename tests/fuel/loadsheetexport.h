@@ -5,6 +5,7 @@
 #include "common/ui/filedialog.h"
 #include "common/ui/messagebox.h"
 #include "configurator/fuel/fuelplanner.h"
+#include "configurator/loadsheet/loadsheetexport.h"
 #include "configurator/session/installpaths.h"
 #include "configurator/session/sessionstate.h"
 #include "tests/support/tempdir.h"
@@ -17,19 +18,9 @@ namespace loadsheet_export {
 
 using P = CFuelPlanner;
 
-// Never destroyed, as a typed key's device would outlive the platform.
-inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "fuel_export_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
-}
-
 class LoadSheetExportTest : public testing::Test {
 protected:
     void SetUp() override {
-        app();
         resolveInstallPaths(sim.path().string(), "");
         // 200 economy passengers on 264875 lb; the aircraft may take 507063 lb.
         testing_support::writeFile(sim.path() / "Aircraft" / "Korvanta TEV A332GE" / "Aircraft.cfg",

@@ -17,6 +17,7 @@ TEST_F(LoadSheetExportTest, SheetShowsTheFiguresOfTheWindow) {
     for (const bool pounds : {false, true}) {
         SCOPED_TRACE(pounds ? "lb" : "kg");
         CFuelPlanner planner;
+        loadsheet::attachExport(planner);
         type(planner, P::kDistance, "6200");
         type(planner, P::kAltitude, "37000");
         type(planner, P::kTaxiFuel, "250");
@@ -56,7 +57,7 @@ TEST_F(LoadSheetExportTest, SheetShowsTheFiguresOfTheWindow) {
         EXPECT_TRUE(hasLabelledValue(page, QStringLiteral("Maximum Take-off Weight"), maximum))
             << maximum.toStdString();
         // The payload as the load manager shows it in that unit.
-        CLoadManager payload(*findPayloadAircraft(kA330_200));
+        CLoadManager payload(*aircraftOfCode(kA330_200));
         payload.load();
         payload.setUnit(pounds ? WeightUnit::Pounds : WeightUnit::Kilograms);
         payload.refresh();

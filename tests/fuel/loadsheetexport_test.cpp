@@ -13,6 +13,7 @@ using loadsheet_export::P;
 
 TEST_F(LoadSheetExportTest, ValidatesThenWritesTheSheetWhereTheUserSays) {
     CFuelPlanner planner;
+    loadsheet::attachExport(planner);
     type(planner, P::kDistance, "3000");
     type(planner, P::kAltitude, "35000"); // not validated yet
     ui::FileDialogRecorder files(sheet());
@@ -37,6 +38,7 @@ TEST_F(LoadSheetExportTest, ValidatesThenWritesTheSheetWhereTheUserSays) {
 TEST_F(LoadSheetExportTest, NothingIsWrittenWithoutAPlanOrAFileAndAFailureSaysWhy) {
     AircraftZfw[kA330_200 - kFirstAircraft] = 0;
     CFuelPlanner planner;
+    loadsheet::attachExport(planner);
     ui::FileDialogRecorder files(sheet());
     planner.sendCommand(P::kExportLoadSheet); // no distance, altitude, ZFW
     EXPECT_TRUE(files.requests().empty());

@@ -1,4 +1,4 @@
-#include "configurator/fuel/fuelcommand.h"
+#include "configurator/cli/fuelcommand.h"
 #include "configurator/fuel/fuelunits.h"
 #include "configurator/fuel/takeoffweight.h"
 #include "configurator/session/installpaths.h"
@@ -25,15 +25,15 @@ fuel::FuelPlan planOf(std::int32_t trip, std::int32_t block) {
 
 TEST(FlightWeights, TakeoffIsZfwPlusBlockLessTaxiAndLandingLessTrip) {
     // The first worked example: 170000 kg, taxi 200 kg, trip 45996 kg, FOB 49495 kg.
-    const auto kg = fuel::flightWeights(170000, 200, planOf(45996, 49495), fuel::kKilogramsFactor,
-                                        std::nullopt);
+    const auto kg =
+        fuel::flightWeights(170000, 200, planOf(45996, 49495), WeightUnit::Kilograms, std::nullopt);
     EXPECT_EQ(kg.takeoff, 219295);
     EXPECT_EQ(kg.landing, 173299);
     EXPECT_FALSE(kg.maxTakeoff);
     EXPECT_FALSE(kg.overMaximum);
     // In pounds from the fields as shown: 374779 + 109115 - 440, less 101402.
     const auto lb =
-        fuel::flightWeights(374779, 440, planOf(45996, 49495), fuel::kPoundsFactor, std::nullopt);
+        fuel::flightWeights(374779, 440, planOf(45996, 49495), WeightUnit::Pounds, std::nullopt);
     EXPECT_EQ(lb.takeoff, 483454);
     EXPECT_EQ(lb.landing, 382052);
 }
@@ -42,7 +42,7 @@ TEST(FlightWeights, TakeoffIsZfwPlusBlockLessTaxiAndLandingLessTrip) {
 // the load manager reads pounds), 507063 lb as written.
 struct LimitCase {
     const char* name;
-    float unitFactor;
+    WeightUnit unitFactor;
     std::int32_t zfw; // typed, in the unit
     bool warning;
 };
@@ -53,17 +53,17 @@ void PrintTo(const LimitCase& c, std::ostream* os) {
 
 // Taxi 200 kg / 441 lb; FOB 50000 kg, shown 110229 lb.
 const LimitCase kLimitCases[] = {
-    {"kilogramsAtTheLimit", fuel::kKilogramsFactor, 230004 - 50000 + 200, false},
-    {"oneKilogramAbove", fuel::kKilogramsFactor, 230005 - 50000 + 200, true},
-    {"poundsAtTheLimit", fuel::kPoundsFactor, 507063 - 110229 + 441, false},
-    {"onePoundAbove", fuel::kPoundsFactor, 507064 - 110229 + 441, true},
+    {"kilogramsAtTheLimit", WeightUnit::Kilograms, 230004 - 50000 + 200, false},
+    {"oneKilogramAbove", WeightUnit::Kilograms, 230005 - 50000 + 200, true},
+    {"poundsAtTheLimit", WeightUnit::Pounds, 507063 - 110229 + 441, false},
+    {"onePoundAbove", WeightUnit::Pounds, 507064 - 110229 + 441, true},
 };
 
 class TakeoffLimit : public testing::TestWithParam<LimitCase> {};
 
 TEST_P(TakeoffLimit, WarnsOnlyAboveTheMaximumInTheUnitShown) {
     const LimitCase& c = GetParam();
-    const bool pounds = c.unitFactor == fuel::kPoundsFactor;
+    const bool pounds = c.unitFactor == WeightUnit::Pounds;
     const auto weights =
         fuel::flightWeights(c.zfw, pounds ? 441 : 200, planOf(40000, 50000), c.unitFactor, 507063);
     ASSERT_TRUE(weights.maxTakeoff);
@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, TakeoffLimit, testing::ValuesIn(kLimitCases),
 
 TEST(FlightWeights, WarningNamesBothWeightsInTheUnitShown) {
     const auto weights =
-        fuel::flightWeights(200000, 0, planOf(40000, 50000), fuel::kPoundsFactor, 300000);
-    const QString text = fuel::takeoffWeightWarningText(weights, fuel::kPoundsFactor);
+        fuel::flightWeights(200000, 0, planOf(40000, 50000), WeightUnit::Pounds, 300000);
+    const QString text = fuel::takeoffWeightWarningText(weights, WeightUnit::Pounds);
     EXPECT_TRUE(text.contains(QStringLiteral("take-off weight of 310229 lb")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("maximum take-off weight of 300000 lb")));

@@ -389,16 +389,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 
-// The application must outlive every window and go before Qt's own statics.
-int main(int argc, char** argv) {
-    // Test discovery runs the program without the test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
-
 namespace {
 
 // Prefs.cfg changed by another program while the window is open.

@@ -1,6 +1,6 @@
 #include "common/platform/hostpath.h"
+#include "configurator/cli/keyscommand.h"
 #include "configurator/keys/keynames.h"
-#include "configurator/keys/keyscommand.h"
 #include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"
 

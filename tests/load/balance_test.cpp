@@ -1,5 +1,5 @@
+#include "configurator/aircraft/cfgnumber.h"
 #include "configurator/load/balance.h"
-#include "configurator/load/cfgnumber.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"

@@ -53,7 +53,7 @@ protected:
     void SetUp() override { resolveInstallPaths(dir.path().string(), ""); }
 
     std::filesystem::path primary(int code) const {
-        std::string relative = findPayloadAircraft(code)->files[0];
+        std::string relative = aircraftFileTexts(*aircraftOfCode(code)).front();
         std::replace(relative.begin(), relative.end(), '\\', '/');
         return dir.path().string() + relative;
     }

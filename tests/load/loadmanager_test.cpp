@@ -46,7 +46,7 @@ protected:
     }
 
     std::filesystem::path file(int code, int variant = 0) const {
-        const std::string relative = findPayloadAircraft(code)->files[variant];
+        const std::string relative = aircraftFileTexts(*aircraftOfCode(code)).at(variant);
         std::string host = relative;
         std::replace(host.begin(), host.end(), '\\', '/');
         return dir.path().string() + host;
@@ -69,13 +69,13 @@ TEST(PayloadConstants, ConversionFactorsAreTheDoubleAndTheFloatOfOneOverLbToKg) 
 }
 
 TEST(PayloadTable, CodesNamesAndClassesFindTheirRows) {
-    EXPECT_EQ(findPayloadAircraft(kA340_600)->economySeats, 383);
-    EXPECT_EQ(findPayloadAircraft(std::string("a330-300"))->code, kA330_300);
-    EXPECT_EQ(findPayloadAircraft(5), nullptr);
-    EXPECT_EQ(findPayloadAircraft(std::string("A330")), nullptr);
+    EXPECT_EQ(aircraftOfCode(kA340_600)->economySeats, 383);
+    EXPECT_EQ(aircraftNamed("a330-300")->code, kA330_300);
+    EXPECT_EQ(aircraftOfCode(5), nullptr);
+    EXPECT_EQ(aircraftNamed("A330"), nullptr);
     EXPECT_EQ(createLoadManager(10), nullptr);
     EXPECT_STREQ(A343LoadManager().aircraft().designation, "A340-300");
-    EXPECT_STREQ(CA332LoadManager().aircraft().dialogClass, "CA332LoadManager");
+    EXPECT_STREQ(CA332LoadManager().aircraft().loadManagerClass, "CA332LoadManager");
 }
 
 // --- Round trip of every position of every aircraft through the file -------
@@ -92,7 +92,7 @@ class RoundTripTest : public LoadManagerTest, public ::testing::WithParamInterfa
 
 TEST_P(RoundTripTest, EveryPassengerCountAndCargoPercentReadsBackAfterSave) {
     const int code = GetParam().code;
-    const PayloadAircraft& row = *findPayloadAircraft(code);
+    const AircraftType& row = *aircraftOfCode(code);
     writeFile(file(code), weightAndBalance({{"empty_weight", "250000"}}));
     const int last = std::max({row.businessSeats, row.economySeats, 100});
     // One save per step moves all four positions, so every value of each is

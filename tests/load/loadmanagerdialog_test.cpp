@@ -1,8 +1,8 @@
 #include "configurator/load/loadmanagerdialog.h"
 
 #include "common/backup/backupstore.h"
+#include "common/ui/coloredit.h"
 #include "common/ui/messagebox.h"
-#include "configurator/load/coloredit.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagertool.h"
 #include "configurator/load/loadscreenshots.h"
@@ -33,17 +33,6 @@ using testing_support::readFile;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
-int argc = 1;
-char arg0[] = "load_dialogs_test";
-char* argv[] = {arg0, nullptr};
-
-// Never destroyed: tearing the application down after the input devices
-// its events created crashes at exit.
-QApplication& app() {
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 void keyClick(QWidget* widget, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
@@ -61,7 +50,6 @@ void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
 class LoadManagerDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        app();
         resolveInstallPaths(dir.path().string(), "");
         LastZfw = 0;
     }
@@ -304,7 +292,6 @@ TEST_F(LoadManagerDialogTest, ToolOfAMissingAircraftIsNotInstalledAndSaveFails) 
 }
 
 TEST(ColorEdit, ColoursChangeThePalette) {
-    app();
     CColorEdit edit;
     EXPECT_EQ(edit.textColor(), QColor(Qt::black));
     edit.setBackgroundColor(QColor(1, 2, 3));

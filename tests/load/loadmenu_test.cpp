@@ -21,17 +21,6 @@ using testing_support::readFile;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
-int argc = 1;
-char arg0[] = "load_menu_test";
-char* argv[] = {arg0, nullptr};
-
-// Never destroyed: tearing the application down after the input devices
-// its events created crashes at exit.
-QApplication& app() {
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 // Acts on the load manager window once the menu has opened it.
 void whenLoadManagerOpens(std::function<void(LoadManagerDialog&)> act) {
     QTimer::singleShot(0, [act = std::move(act)] {
@@ -46,7 +35,6 @@ const QString kSaved = QStringLiteral(
     "account next time the aircraft is loaded in FS.");
 
 TEST(LoadManagerFlow, OkSavesAndTheFuelPlannerGetsTheZfwCancelKeepsIt) {
-    app();
     TempDir dir;
     resolveInstallPaths(dir.path().string(), "");
     const auto ge = dir.path() / "Aircraft" / "Korvanta TEV A333GE" / "Aircraft.cfg";

@@ -28,9 +28,9 @@ void setPayload(CLoadManager& model, bool full) {
 TEST(LoadSaveCrashSafety, KilledSaveLeavesEachVariantFileOldOrNew) {
     TempDir dir;
     resolveInstallPaths(dir.path().string(), "");
-    const PayloadAircraft& row = *findPayloadAircraft(kA330_200);
+    const AircraftType& row = *aircraftOfCode(kA330_200);
     std::vector<std::filesystem::path> files;
-    for (const char* relative : row.files) {
+    for (const std::string& relative : aircraftFileTexts(row)) {
         std::string host = relative;
         std::replace(host.begin(), host.end(), '\\', '/');
         files.push_back(dir.path().string() + host);

@@ -1,4 +1,4 @@
-#include "configurator/load/payloadcommand.h"
+#include "configurator/cli/payloadcommand.h"
 
 #include "common/backup/backupstore.h"
 #include "common/platform/hostpath.h"

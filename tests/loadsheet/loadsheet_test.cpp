@@ -43,27 +43,26 @@ void expectOnePagePdf(const QString& file) {
 }
 
 TEST(LoadSheet, FiguresAreInTheSheetsUnitAndMissingOnesShowDashes) {
-    loadsheet_test::ensureApplication();
-    const fuel::AircraftPerformance& a333 = *fuel::aircraftPerformanceByName("A330-300");
+    const AircraftType& a333 = *aircraftNamed("A330-300");
     const fuel::FuelPlanInput input{3000, 35000, 50, 170000, 200, 5, 1000};
     loadsheet::Flight flight;
     flight.aircraft = "A330-300";
-    flight.pounds = true;
+    flight.unit = WeightUnit::Pounds;
     flight.business = 2;
     flight.payload.businessWeight = 331;
     flight.payload.paxWeight = 330;
     flight.plan = fuel::PlanFuel(a333, input);
-    flight.fuel = loadsheet::fuelFigures(input, flight.plan, fuel::kPoundsFactor);
+    flight.fuel = fuel::shownFigures(input, flight.plan, WeightUnit::Pounds);
     flight.weights.takeoff = 400000;
     flight.reservePercent = 5;
-    flight.performance = &a333;
+    flight.type = &a333;
     flight.when = QDateTime(QDate(2026, 12, 10), QTime(14, 45), QTimeZone(3600));
 
     // Truncated as the planner's Validate writes them.
     EXPECT_EQ(flight.fuel.zeroFuelWeight, 374779);
     EXPECT_EQ(flight.fuel.taxiFuel, 440);
     EXPECT_EQ(flight.fuel.finalFuel, 2204);
-    EXPECT_EQ(flight.fuel.tripFuel, fuel::toDisplayUnit(flight.plan.tripFuel, fuel::kPoundsFactor));
+    EXPECT_EQ(flight.fuel.tripFuel, fuel::toDisplayUnit(flight.plan.tripFuel, WeightUnit::Pounds));
 
     QStringList lines = loadsheet::sheetLines(loadsheet::makeSheet(flight));
     const auto text = lines.join(u'\n').toStdString();
@@ -99,8 +98,8 @@ TEST_F(LoadSheetCommandTest, WritesOnePageWithThePayloadAndThePlanForItsZfw) {
     EXPECT_TRUE(hasRow(lines, QStringLiteral("Business Class: 30 pax"), QStringLiteral("2250 kg")));
     EXPECT_TRUE(hasRow(lines, QStringLiteral("Forward Cargo: 50%"), QStringLiteral("9430 kg")));
     EXPECT_TRUE(hasRow(lines, QStringLiteral("Zero Fuel Weight"), QStringLiteral("146827 kg")));
-    const fuel::FuelPlan plan = fuel::PlanFuel(*fuel::aircraftPerformanceByName("A330-200"),
-                                               {3000, 35000, 50, 146827, 200, 5, 1000});
+    const fuel::FuelPlan plan =
+        fuel::PlanFuel(*aircraftNamed("A330-200"), {3000, 35000, 50, 146827, 200, 5, 1000});
     EXPECT_TRUE(
         hasRow(lines, QStringLiteral("Trip Fuel"), QStringLiteral("%1 kg").arg(plan.tripFuel)))
         << r.out.toStdString();
@@ -117,8 +116,8 @@ TEST_F(LoadSheetCommandTest, FlightPlanGivesTheRouteButNotTheZeroFuelWeight) {
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n');
     EXPECT_TRUE(hasRow(lines, QStringLiteral("Zero Fuel Weight"), QStringLiteral("146827 kg")));
-    const fuel::FuelPlan plan = fuel::PlanFuel(*fuel::aircraftPerformanceByName("A330-200"),
-                                               {3000, 35000, 50, 146827, 200, 5, 1000});
+    const fuel::FuelPlan plan =
+        fuel::PlanFuel(*aircraftNamed("A330-200"), {3000, 35000, 50, 146827, 200, 5, 1000});
     EXPECT_TRUE(
         hasRow(lines, QStringLiteral("Trip Fuel"), QStringLiteral("%1 kg").arg(plan.tripFuel)));
 }

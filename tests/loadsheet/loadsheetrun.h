@@ -2,7 +2,7 @@
 // A simulator folder with one aircraft and a run of `configurator loadsheet`
 // in it, for the load sheet's tests.
 
-#include "configurator/loadsheet/loadsheetcommand.h"
+#include "configurator/cli/loadsheetcommand.h"
 #include "configurator/session/installpaths.h"
 #include "tests/support/tempdir.h"
 
@@ -18,19 +18,9 @@ struct CommandRun {
     QString out, err;
 };
 
-// Fonts need the application object; one for the whole test program.
-inline void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "loadsheet_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    (void)application;
-}
-
 class LoadSheetCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ensureApplication();
         resolveInstallPaths(dir.path().string(), "");
         // 30 business and 200 economy passengers, the forward hold at 50 %.
         testing_support::writeFile(dir.path() / "Aircraft" / "Korvanta TEV A332GE" / "Aircraft.cfg",

@@ -16,19 +16,9 @@
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "prefs_dialog_tests";
-    static char* argv[] = {name, nullptr};
-    // Kept until the process ends: destroying it among the exit handlers
-    // races Qt's own global objects.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 class ConfigurationWindow : public PrefsFileTest {
 protected:
-    ConfigurationWindow() { app(); }
+    ConfigurationWindow() {}
 
     // Opens the window on the current file.
     std::unique_ptr<ConfigurationDialog> open() { return std::make_unique<ConfigurationDialog>(); }

@@ -1,6 +1,6 @@
 #include "common/platform/hostpath.h"
+#include "configurator/cli/prefscommand.h"
 #include "configurator/prefs/preferences.h"
-#include "configurator/prefs/prefscommand.h"
 #include "tests/prefs/prefsfixture.h"
 
 #include <QJsonDocument>

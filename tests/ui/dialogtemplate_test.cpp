@@ -16,18 +16,6 @@
 
 namespace {
 
-int argc = 1;
-char arg0[] = "ui_tests";
-char* argv[] = {arg0, nullptr};
-
-QApplication& app() {
-    // Kept until the process ends: destroying it among the exit handlers
-    // races Qt's own global objects.
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-    return *qApp;
-}
-
 constexpr ui::Control kControls[] = {
     {10, ui::Kind::GroupBox, "Group", 5, 5, 100, 60},
     {11, ui::Kind::RadioButton, "A", 10, 15, 40, 10, ui::GroupStart},
@@ -43,7 +31,6 @@ constexpr ui::Control kControls[] = {
 constexpr ui::DialogTemplate kTemplate{"Test window", 210, 100, kControls};
 
 TEST(TemplateDialog, SizesAndPlacesFromDialogUnits) {
-    app();
     ui::TemplateDialog dialog(kTemplate);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Test window"));
     EXPECT_EQ(dialog.size(), ui::dialogSize(210, 100));
@@ -60,7 +47,6 @@ TEST(TemplateDialog, SizesAndPlacesFromDialogUnits) {
 }
 
 TEST(TemplateDialog, GroupStartSeparatesExclusiveRadioGroups) {
-    app();
     ui::TemplateDialog dialog(kTemplate);
     dialog.control<QRadioButton>(11)->click();
     dialog.control<QRadioButton>(13)->click();
@@ -74,7 +60,6 @@ TEST(TemplateDialog, GroupStartSeparatesExclusiveRadioGroups) {
 }
 
 TEST(TemplateDialog, ClicksBecomeCommandsAndOkCancelEndWithTheirId) {
-    app();
     ui::TemplateDialog dialog(kTemplate);
     std::vector<int> commands;
     QObject::connect(&dialog, &ui::TemplateDialog::command,
@@ -99,7 +84,6 @@ QWidget* tab(QWidget& window, bool backward = false) {
 }
 
 TEST(TemplateDialog, TabEntersEachRadioGroupAtItsCheckedButton) {
-    app();
     ui::TemplateDialog dialog(kTemplate);
     dialog.show();
     dialog.setChecked(12, true);
@@ -118,7 +102,6 @@ TEST(TemplateDialog, TabEntersEachRadioGroupAtItsCheckedButton) {
 }
 
 TEST(TemplateDialog, TabEntersAGroupWithoutCheckAtItsFirstEnabledButton) {
-    app();
     ui::TemplateDialog dialog(kTemplate);
     dialog.show();
     dialog.control(13)->setEnabled(false);
@@ -134,7 +117,6 @@ QWidget* arrow(QWidget& window, Qt::Key key) {
 }
 
 TEST(TemplateDialog, ArrowKeysMoveRoundTheRadioGroupAndChoose) {
-    app();
     ui::TemplateDialog dialog(kTemplate);
     std::vector<int> commands;
     QObject::connect(&dialog, &ui::TemplateDialog::command,
@@ -159,7 +141,6 @@ TEST(TemplateDialog, ArrowKeysMoveRoundTheRadioGroupAndChoose) {
 // Before a window is first shown its frame is unknown: placed at the top
 // edge, its title bar would lie above the screen.
 TEST(ScreenFit, KeepsTheWindowAndItsFrameInsideTheArea) {
-    app();
     QDialog window;
     auto* content = new QWidget(&window);
     content->setFixedSize(300, 200);

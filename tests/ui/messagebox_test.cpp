@@ -7,17 +7,6 @@
 
 namespace {
 
-int argc = 1;
-char arg0[] = "ui_tests";
-char* argv[] = {arg0, nullptr};
-
-// One application for the whole test program, whichever test comes first.
-QApplication& app() {
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-    return *qApp;
-}
-
 // The note after the configuration window's Ok: its first line is wider than
 // half of the offscreen platform's 800 px screen, where Qt would wrap it.
 const QString kNote =
@@ -25,7 +14,6 @@ const QString kNote =
                    "           only next time the aircraft is loaded in Flight Simulator.");
 
 TEST(MessageBox, KeepsEveryLineOfTheTextWhole) {
-    app();
     for (const QString& text : {kNote, QStringLiteral("Please select a command first.")}) {
         ui::MessageBox box(ui::MessageIcon::Information, QStringLiteral("WARNING"), text, nullptr);
         box.show();
@@ -44,7 +32,6 @@ TEST(MessageBox, KeepsEveryLineOfTheTextWhole) {
 }
 
 TEST(MessageBox, WrapsOnlyALineWiderThanTheScreen) {
-    app();
     const QString wide = QStringLiteral("word ").repeated(400);
     ui::MessageBox box(ui::MessageIcon::Error, QStringLiteral("ERROR"), wide, nullptr);
     box.show();

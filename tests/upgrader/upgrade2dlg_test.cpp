@@ -17,17 +17,6 @@ using namespace upgrader_testing;
 
 namespace {
 
-int argc = 1;
-char arg0[] = "upgrader_dialog_tests";
-char* argv[] = {arg0, nullptr};
-
-// Never destroyed: the key events below register Qt's keyboard device in
-// globals that are gone before a static application would be torn down.
-QApplication& app() {
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
-}
-
 const QString kRefusal = QStringLiteral(
     "You can not exit now before the aircraft gauge has \nbeen upgraded to version 2.");
 
@@ -49,7 +38,7 @@ void runToComplete(Upgrade2Dlg& dlg) {
 
 class Upgrade2DlgTest : public ::testing::Test {
 protected:
-    Upgrade2DlgTest() { app(); }
+    Upgrade2DlgTest() {}
     FakeSimulator sim;
     ui::MessageRecorder messages;
 };

@@ -1,6 +1,6 @@
 // Whole upgrade runs over a fake simulator folder, tick by tick: the exact
 // progress lines, the exact log and the files afterwards.
-#include "common/platform/commandline.h"
+#include "common/platform/programarguments.h"
 #include "common/profile/profile.h"
 #include "tests/support/asuser.h"
 #include "tests/support/scopedenv.h"

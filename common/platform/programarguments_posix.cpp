@@ -1,0 +1,16 @@
+#include "common/platform/programarguments.h"
+
+namespace platform {
+
+std::string_view switchMarkers() {
+    return "-";
+}
+
+QStringList commandLineArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace platform

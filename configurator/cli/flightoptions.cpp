@@ -1,0 +1,92 @@
+#include "configurator/cli/flightoptions.h"
+
+#include "configurator/cli/payloadoptions.h"
+#include "configurator/fuel/fueldefaults.h"
+#include "configurator/fuel/fuelunits.h"
+
+namespace cli_options {
+
+namespace {
+
+struct Figure {
+    const char* option;
+    std::optional<std::int32_t> FlightOptions::*value;
+    bool mayBeNegative; // the mandatory ones: Validate tells what is missing
+};
+
+constexpr Figure kFigures[] = {
+    {"distance", &FlightOptions::distance, true}, {"altitude", &FlightOptions::altitude, true},
+    {"zfw", &FlightOptions::zfw, true},           {"cost-index", &FlightOptions::costIndex, false},
+    {"taxi", &FlightOptions::taxi, false},        {"reserve", &FlightOptions::reserve, false},
+    {"final", &FlightOptions::finalFuel, false},
+};
+
+} // namespace
+
+std::vector<cli::Option> flightOptions(bool withZfw) {
+    std::vector<cli::Option> options{
+        {"ofp", "FILE", "a flight plan in SimBrief's XML format"},
+        {"distance", "NM", "flight distance (required without --ofp)"},
+        {"altitude", "FT", "cruising altitude (required without --ofp)"},
+    };
+    if (withZfw)
+        options.push_back({"zfw", "KG", "zero fuel weight (required without --ofp)"});
+    options.push_back({"cost-index", "N", "cost index (50)"});
+    options.push_back({"taxi", "KG", "taxi fuel (200)"});
+    options.push_back({"reserve", "PCT", "route reserve, percent of the trip fuel (5)"});
+    options.push_back({"final", "KG", "final reserve fuel (1000)"});
+    return options;
+}
+
+std::optional<QString> readFlightOptions(const cli::ParsedLine& line, FlightOptions& options) {
+    if (line.isSet("ofp")) {
+        options.ofp = line.value("ofp");
+        if (options.ofp.isEmpty())
+            return QStringLiteral("--ofp needs a file");
+    }
+    for (const Figure& figure : kFigures) {
+        if (!line.isSet(figure.option))
+            continue;
+        const QString option = QStringLiteral("--") + QLatin1String(figure.option);
+        const auto number = wholeNumber(line.value(figure.option));
+        if (!number)
+            return QStringLiteral("%1 needs a whole number").arg(option);
+        if (*number > kLargestFigure)
+            return QStringLiteral("%1 must be at most %2").arg(option).arg(kLargestFigure);
+        if (!figure.mayBeNegative && *number < 0)
+            return QStringLiteral("%1 cannot be negative").arg(option);
+        options.*figure.value = static_cast<std::int32_t>(std::max<long long>(*number, INT32_MIN));
+    }
+    return std::nullopt;
+}
+
+fuel::FuelPlanInput flightInput(const FlightOptions& options, const fuel::ImportedFlight* imported,
+                                WeightUnit unit) {
+    fuel::FuelPlanInput input = fuel::kDefaultInput;
+    if (imported) {
+        input.distance = imported->distance;
+        input.altitude = imported->altitude;
+        input.costIndex = imported->costIndex;
+        input.zeroFuelWeight = imported->zeroFuelWeight.kilograms;
+        input.taxiFuel = imported->taxiFuel.kilograms;
+    }
+    const auto kilograms = [unit](std::int32_t shown) { return fuel::toKilograms(shown, unit); };
+    input.distance = options.distance.value_or(input.distance);
+    input.altitude = options.altitude.value_or(input.altitude);
+    input.costIndex = options.costIndex.value_or(input.costIndex);
+    input.reservePercent = options.reserve.value_or(input.reservePercent);
+    if (options.zfw)
+        input.zeroFuelWeight = kilograms(*options.zfw);
+    if (options.taxi)
+        input.taxiFuel = kilograms(*options.taxi);
+    if (options.finalFuel)
+        input.finalFuel = kilograms(*options.finalFuel);
+    return input;
+}
+
+bool hasMandatoryFigures(const fuel::FuelPlanInput& input, bool withZfw) {
+    return input.distance > 0 && input.altitude > 0 && input.costIndex >= 0 &&
+           (!withZfw || input.zeroFuelWeight > 0);
+}
+
+} // namespace cli_options

@@ -1,0 +1,23 @@
+#pragma once
+// The main of the test programs that need an application object: one for
+// the whole run, made before the first test and kept until the process ends
+// (destroying it among the exit handlers races Qt's own global objects).
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+template <typename Application> int runTests(int argc, char** argv) {
+    // Test discovery runs the program without the tests' environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    static int appArgc = 1;
+    static char* appArgv[] = {argv[0], nullptr};
+    new Application(appArgc, appArgv);
+    return RUN_ALL_TESTS();
+}
+
+} // namespace testing_support
