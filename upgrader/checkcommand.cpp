@@ -94,7 +94,7 @@ void printText(const std::string& root, const UpgradeCheck& check, QTextStream& 
         absent += gauge.state == GaugeState::NotInstalled;
         failing += !gauge.problems.empty();
     }
-    if (!check.logFolderPresent)
+    if (!check.logFolderPresent && check.folderProblem == FolderProblem::None)
         out << "The installer folder " << hostName(check.logFolder)
             << " is missing: a run creates it for its log.\n";
     if (check.folderProblem != FolderProblem::None) {

@@ -28,7 +28,8 @@ std::vector<std::string> folderProblemLines(FolderProblem problem, const std::st
     case FolderProblem::None:
         break;
     case FolderProblem::NoFolderGiven:
-        return {"No simulator folder was given on the command line.",
+        return {"No simulator folder was given on the command line: the gauges were looked for "
+                "at the root of the current drive.",
                 "Start the upgrader with the simulator folder as its argument."};
     case FolderProblem::FolderMissing:
         return {"The simulator folder " + folder + " does not exist.",

@@ -39,7 +39,7 @@ struct UpgradeCheck {
     // Not None: the window would refuse to start a run here.
     FolderProblem folderProblem = FolderProblem::None;
     // The installer data folder, which holds the log (path text); a run
-    // creates it when missing.
+    // creates it when missing, unless the folder has a problem above.
     std::string logFolder;
     bool logFolderPresent = false;
     bool wouldSucceed() const;

@@ -230,6 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
 // with nothing to do: the folder is not the package's.
 TEST_F(UpgradeCheckTest, FolderWithoutAnyGaugeFailsAndSaysWhere) {
     FakeSimulator other("Elsewhere");
+    fs::remove_all(other.path("VolaroUpgrade")); // a run would not make it here
     const QString root = QString::fromStdString(other.root());
     const CommandRun text = command({QStringLiteral("--check"), root});
     const CommandRun json = command({QStringLiteral("--check"), root, QStringLiteral("--json")});
@@ -239,6 +240,7 @@ TEST_F(UpgradeCheckTest, FolderWithoutAnyGaugeFailsAndSaysWhere) {
         text.out.contains(QStringLiteral("No gauge of the package was found in %1.\n").arg(root)))
         << text.out.toStdString();
     EXPECT_FALSE(text.out.contains(QStringLiteral("A run has nothing to do")));
+    EXPECT_FALSE(text.out.contains(QStringLiteral("a run creates it")));
     EXPECT_EQ(json.status, 1);
     const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8()).object();
     EXPECT_FALSE(document.value(QStringLiteral("would_succeed")).toBool(true));
