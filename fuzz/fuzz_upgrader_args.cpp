@@ -1,7 +1,7 @@
 // Any argument vector through the upgrader's argument joining: nothing
 // crashes, and the root is the joined arguments cut to fit its buffer.
 #include "common/platform/hostpath.h"
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 
 #include <QString>
 #include <QStringList>

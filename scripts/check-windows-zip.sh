@@ -78,6 +78,8 @@ window() { # window TITLE PICTURE COMMAND...
   wait "$!" || true
 }
 window "Volaro Config Volume 2" windows-main-menu.png "$exe"
+# One gauge in place: on a folder with none the upgrader offers End only.
+printf 'gauge' >"$work/demo/Aircraft/Korvanta TEV A332GE/panel/A332GE_Korvanta.gau"
 window "Volaro Upgrade v2 Installer" windows-upgrader.png "$upgrader" "$(volaro_z "$work/demo")"
 kill "$twm_pid" 2>/dev/null || true
 echo "   pictures in $pictures"

@@ -3,8 +3,9 @@
 #include "common/cli/commandsyntax.h"
 #include "common/platform/hostpath.h"
 #include "common/platform/programarguments.h"
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 #include "upgrader/upgradecheck.h"
+#include "upgrader/upgraderoptions.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -34,6 +35,20 @@ const char* stateName(GaugeState state) {
         return "unknown";
     }
     return "unknown";
+}
+
+const char* folderProblemName(FolderProblem problem) {
+    switch (problem) {
+    case FolderProblem::None:
+        break;
+    case FolderProblem::NoFolderGiven:
+        return "no_folder_given";
+    case FolderProblem::FolderMissing:
+        return "folder_missing";
+    case FolderProblem::NoGaugeFound:
+        return "no_gauge_found";
+    }
+    return "none";
 }
 
 QString stateText(const GaugeCheck& gauge) {
@@ -79,7 +94,13 @@ void printText(const std::string& root, const UpgradeCheck& check, QTextStream& 
         absent += gauge.state == GaugeState::NotInstalled;
         failing += !gauge.problems.empty();
     }
-    if (failing > 0)
+    if (!check.logFolderPresent && check.folderProblem == FolderProblem::None)
+        out << "The installer folder " << hostName(check.logFolder)
+            << " is missing: a run creates it for its log.\n";
+    if (check.folderProblem != FolderProblem::None) {
+        for (const std::string& line : folderProblemLines(check.folderProblem, root))
+            out << text(line) << "\n";
+    } else if (failing > 0)
         out << "A run would report errors for " << failing << " of " << check.gauges.size()
             << " gauges.\n";
     else if (toUpgrade == 0)
@@ -118,6 +139,12 @@ void printJson(const std::string& root, const UpgradeCheck& check, QTextStream& 
     QJsonObject document;
     document.insert(QStringLiteral("simulator_folder"), hostName(root));
     document.insert(QStringLiteral("would_succeed"), check.wouldSucceed());
+    document.insert(QStringLiteral("folder_problem"),
+                    check.folderProblem == FolderProblem::None
+                        ? QJsonValue()
+                        : QJsonValue(QLatin1String(folderProblemName(check.folderProblem))));
+    document.insert(QStringLiteral("log_folder"), hostName(check.logFolder));
+    document.insert(QStringLiteral("log_folder_present"), check.logFolderPresent);
     document.insert(QStringLiteral("gauges"), gauges);
     out << QJsonDocument(document).toJson(QJsonDocument::Indented);
 }

@@ -3,9 +3,10 @@
 #include "common/platform/programarguments.h"
 #include "common/ui/messagebox.h"
 #include "upgrader/checkcommand.h"
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 #include "upgrader/screenshots.h"
 #include "upgrader/upgrade2dlg.h"
+#include "upgrader/upgraderoptions.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -35,6 +36,11 @@ std::optional<int> answerWithoutWindow(const QStringList& arguments) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runCheckCommand(arguments, UpgradeCatalogue(), out, err);
+    }
+    if (!line.isSet("screenshots")) {
+        // Only "--" itself gets here: the parser takes it for the end of the options.
+        QTextStream err(stderr);
+        return cli::badArguments(syntax, QStringLiteral("unknown argument '--'"), err);
     }
     if (line.value("screenshots").isEmpty() || !line.positional().isEmpty()) {
         QTextStream err(stderr);

@@ -14,7 +14,8 @@ public:
 };
 
 // The program's work for `arguments` (the program name first):
-//   upgrader [SIMULATOR ROOT...]    the root may be given unquoted, in pieces
+//   upgrader [SIMULATOR ROOT...]    the root may be given unquoted, in pieces;
+//                                   any argument beginning with "--" is an option
 //   upgrader --check ROOT [--json]  tells what a run would do, changing nothing
 //   upgrader --screenshots DIR      renders the window into DIR and ends
 //   upgrader --help                 the options

@@ -46,24 +46,44 @@ void Upgrade2Dlg::OnInitDialog() {
     actionButton()->setText(QStringLiteral("START"));
     for (const std::string& line : introductionLines())
         run_.AddLine(line); // the first line empties the log of the previous start
+    if (nothingToRun()) {
+        // A run here would skip every gauge and call that a success.
+        run_.AddLine(" ");
+        for (const std::string& line : folderProblemLines(run_.folderProblem(), run_.root()))
+            run_.AddLine(line);
+        run_.AddLine("Press 'End' to exit.");
+        actionButton()->setText(QStringLiteral("End"));
+    } else {
+        run_.tellIfLogUnwritten();
+    }
     actionButton()->setFocus();
+}
+
+bool Upgrade2Dlg::nothingToRun() const {
+    return run_.folderProblem() != FolderProblem::None;
+}
+
+void Upgrade2Dlg::end(int result) {
+    run_.closeLog();
+    done(result);
 }
 
 void Upgrade2Dlg::onCommand(int id) {
     if (id == kActionButtonId)
         OnActionButton();
+    else if (id == 2 && nothingToRun())
+        end(QDialog::Rejected); // no run to protect: the user may leave any way
     else if (id == 2)
         refuseExit(); // Escape, the close box and the system menu
 }
 
 void Upgrade2Dlg::OnActionButton() {
-    if (run_.step() == 0 && run_.entryIndex() < run_.entryCount()) {
+    if (!nothingToRun() && run_.step() == 0 && run_.entryIndex() < run_.entryCount()) {
         timer_.start();
         actionButton()->setEnabled(false); // until the run is complete
         return;
     }
-    run_.closeLog();
-    done(QDialog::Accepted);
+    end(QDialog::Accepted);
 }
 
 void Upgrade2Dlg::OnTimer() {

@@ -1,7 +1,8 @@
 #pragma once
 // The installer window: introduction, START, one step of the run per tick
 // of a 500 ms timer, every progress line in a list, End once every entry has
-// been visited. It refuses every other way of closing it.
+// been visited. It refuses every other way of closing it, except on a folder
+// where nothing can be upgraded: it then says why and offers End at once.
 
 #include "common/ui/dialogtemplate.h"
 #include "upgrader/catalogue.h"
@@ -38,6 +39,8 @@ protected:
 
 private:
     void OnInitDialog();
+    bool nothingToRun() const;
+    void end(int result);
     void refuseExit();
 
     void showLine(const std::string& text) override;

@@ -2,9 +2,13 @@
 
 #include "common/platform/hostpath.h"
 #include "common/profile/profile.h"
+#include "upgrader/gaugefiles.h"
 #include "upgrader/signature.h"
+#include "upgrader/version2settings.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -29,31 +33,37 @@ void checkBase(const std::string& base, const UpgradeEntry& entry, GaugeCheck& c
 }
 
 bool hasVersion2Settings(const std::string& aircraftFile) {
-    return profile::readString("Electrical", "electric_always_available", profile::kUndefined, 100,
-                               aircraftFile) == "0" &&
-           profile::readString("Radios", "Adf.2", profile::kUndefined, 100, aircraftFile) == "1";
+    return std::all_of(
+        kVersion2Settings.begin(), kVersion2Settings.end(), [&](const AircraftSetting& setting) {
+            return profile::readString(setting.section, setting.key, profile::kUndefined, 100,
+                                       aircraftFile) == setting.value;
+        });
 }
 
 } // namespace
 
 bool UpgradeCheck::wouldSucceed() const {
-    return std::all_of(gauges.begin(), gauges.end(),
+    return folderProblem == FolderProblem::None &&
+           std::all_of(gauges.begin(), gauges.end(),
                        [](const GaugeCheck& gauge) { return gauge.problems.empty(); });
 }
 
 UpgradeCheck checkUpgrade(const std::string& root, std::span<const UpgradeEntry> catalogue) {
     UpgradeCheck result;
-    const std::string patchProgram = root + "\\VolaroUpgrade\\patch.bin";
+    result.folderProblem = simulatorFolderProblem(root, catalogue);
+    result.logFolder = installerFolder(root);
+    std::error_code error;
+    result.logFolderPresent =
+        std::filesystem::is_directory(platform::hostPath(result.logFolder), error);
     for (const UpgradeEntry& entry : catalogue) {
         GaugeCheck check;
         check.entry = &entry;
-        const std::string folder =
-            root + '\\' + entry.folder + (entry.panelOnly == 1 ? "" : "\\panel");
-        check.gaugePath = folder + '\\' + entry.gaugeName + ".gau";
-        const std::string backup = folder + '\\' + entry.gaugeName + ".upg1";
+        const GaugeFiles files = gaugeFiles(root, entry);
+        check.gaugePath = files.gauge;
+        const std::string& backup = files.backup;
         check.backupPresent = FileExists(backup);
         if (entry.panelOnly == 0) {
-            check.aircraftPath = root + '\\' + entry.folder + "\\aircraft.cfg";
+            check.aircraftPath = files.aircraftFile;
             check.aircraftFilePresent = FileExists(check.aircraftPath);
             check.aircraftSettingsPresent =
                 check.aircraftFilePresent && hasVersion2Settings(check.aircraftPath);
@@ -68,12 +78,11 @@ UpgradeCheck checkUpgrade(const std::string& root, std::span<const UpgradeEntry>
         }
 
         if (check.state == GaugeState::UpgradeV1) {
-            if (!FileExists(patchProgram))
-                check.problems.push_back("the patch program " + shown(patchProgram) +
+            if (!FileExists(files.patchProgram))
+                check.problems.push_back("the patch program " + shown(files.patchProgram) +
                                          " is missing");
-            std::string patchData = root + '\\' + entry.patchFile;
-            if (check.baseKind == BaseKind::McduUpgrade)
-                patchData += '_';
+            const std::string& patchData =
+                check.baseKind == BaseKind::McduUpgrade ? files.mcduPatchData : files.patchData;
             if (!FileExists(patchData))
                 check.problems.push_back("the patch data " + shown(patchData) + " is missing");
             if (entry.panelOnly == 0 && !check.aircraftFilePresent)

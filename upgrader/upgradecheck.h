@@ -4,6 +4,7 @@
 // file or log is touched.
 
 #include "upgrader/catalogue.h"
+#include "upgrader/simulatorfolder.h"
 #include "upgrader/upgraderun.h"
 
 #include <optional>
@@ -35,6 +36,12 @@ struct GaugeCheck {
 
 struct UpgradeCheck {
     std::vector<GaugeCheck> gauges;
+    // Not None: the window would refuse to start a run here.
+    FolderProblem folderProblem = FolderProblem::None;
+    // The installer data folder, which holds the log (path text); a run
+    // creates it when missing, unless the folder has a problem above.
+    std::string logFolder;
+    bool logFolderPresent = false;
     bool wouldSucceed() const;
 };
 

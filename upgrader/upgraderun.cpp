@@ -3,6 +3,7 @@
 #include "common/platform/fileops.h"
 #include "common/platform/hostpath.h"
 #include "upgrader/signature.h"
+#include "upgrader/version2settings.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,10 +19,6 @@ std::string shown(const std::string& path) {
     return platform::pathText(platform::displayPath(path));
 }
 
-std::string gaugeFolderOf(const std::string& root, const UpgradeEntry& entry) {
-    return root + '\\' + entry.folder + (entry.panelOnly == 1 ? "" : "\\panel");
-}
-
 } // namespace
 
 std::vector<std::string> introductionLines() {
@@ -35,18 +32,20 @@ std::vector<std::string> introductionLines() {
     };
 }
 
+bool AircraftFileUpdate::ok() const {
+    return std::all_of(writes.begin(), writes.end(),
+                       [](const profile::WriteResult& write) { return write.ok; });
+}
+
 std::size_t maxRootLength(std::span<const UpgradeEntry> catalogue) {
-    std::size_t longest =
-        std::max(std::string_view("\\VolaroUpgrade\\patch.bin").size(), 1 + kInstallLogName.size());
+    // Every path below an empty root, which is what the root adds to.
+    std::size_t longest = installLogPath("").size();
     for (const UpgradeEntry& entry : catalogue) {
-        const std::size_t backup = gaugeFolderOf("", entry).size() + 1 + entry.gaugeName.size() +
-                                   std::string_view(".upg1").size();
-        const std::size_t aircraft =
-            entry.panelOnly == 1
-                ? 0
-                : 1 + entry.folder.size() + std::string_view("\\aircraft.upg1").size();
-        const std::size_t patch = 1 + entry.patchFile.size() + 1;
-        longest = std::max({longest, backup, aircraft, patch});
+        const GaugeFiles files = gaugeFiles("", entry);
+        for (const std::string* path :
+             {&files.gauge, &files.backup, &files.patchProgram, &files.patchData,
+              &files.mcduPatchData, &files.aircraftFile, &files.aircraftBackup})
+            longest = std::max(longest, path->size());
     }
     return kPathCapacity - 1 > longest ? kPathCapacity - 1 - longest : 0;
 }
@@ -57,12 +56,20 @@ UpgradeRun::UpgradeRun(std::string root, std::span<const UpgradeEntry> catalogue
     , catalogue_(catalogue)
     , view_(view)
     , launcher_(std::move(launcher))
-    , log_(root_)
+    , folderProblem_(simulatorFolderProblem(root_, catalogue))
+    , log_(root_, folderProblem_ == FolderProblem::None)
     , entryCount_(static_cast<int>(catalogue.size())) {}
 
 void UpgradeRun::AddLine(std::string_view text) {
     view_.showLine(std::string(text));
     log_.WriteLog(text);
+}
+
+void UpgradeRun::tellIfLogUnwritten() {
+    if (log_.isOpen() || folderProblem_ != FolderProblem::None)
+        return;
+    view_.showLine("The install log " + shown(log_.path()) +
+                   " could not be written: " + log_.openProblem() + ".");
 }
 
 void UpgradeRun::ReportError(std::string_view text, std::string_view caption) {
@@ -120,9 +127,9 @@ void UpgradeRun::OnTimer() {
 }
 
 void UpgradeRun::locateGauge() {
-    gaugeFolderPath_ = gaugeFolderOf(root_, entry());
-    gaugePath_ = gaugeFolderPath_ + '\\' + entry().gaugeName + ".gau";
-    gaugeExists_ = FileExists(gaugePath_);
+    files_ = gaugeFiles(root_, entry());
+    gaugeExists_ = FileExists(files_.gauge);
+    gaugesFound_ += gaugeExists_;
     alreadyInstalled_ = false;
     if (!gaugeExists_) {
         AddLine(entry().gaugeName + " gauge not installed, skipping");
@@ -132,7 +139,7 @@ void UpgradeRun::locateGauge() {
 }
 
 void UpgradeRun::checkAlreadyUpgraded() {
-    if (CheckSignature(gaugePath_, entry().signatureV2) == SignatureMatch) {
+    if (CheckSignature(files_.gauge, entry().signatureV2) == SignatureMatch) {
         alreadyInstalled_ = true;
         step_ = 9;
     }
@@ -141,17 +148,16 @@ void UpgradeRun::checkAlreadyUpgraded() {
 void UpgradeRun::lookForBackup() {
     AddLine("- Starting Update of the " + entry().displayName + " gauge -");
     AddLine("Checking the existence of the gauge backup...");
-    backupPath_ = gaugeFolderPath_ + '\\' + entry().gaugeName + ".upg1";
-    backupPresent_ = FileExists(backupPath_);
+    backupPresent_ = FileExists(files_.backup);
     baseIsBackup_ = backupPresent_;
     if (backupPresent_)
-        AddLine("Upgrade v1 gauge file " + shown(backupPath_) + " already backup");
+        AddLine("Upgrade v1 gauge file " + shown(files_.backup) + " already backup");
     else
         AddLine("Upgrade v1 backup gauge file not found");
 }
 
 void UpgradeRun::checkBase() {
-    const std::string& base = baseIsBackup_ ? backupPath_ : gaugePath_;
+    const std::string& base = baseIsBackup_ ? files_.backup : files_.gauge;
     AddLine("Checking the signature of the base gauge...");
     AddLine(shown(base));
     switch (CheckSignature(base, entry().signatureV1)) {
@@ -187,8 +193,8 @@ void UpgradeRun::makeBackup() {
     if (backupPresent_)
         return;
     AddLine("Creating backup gauge...");
-    AddLine("Copying " + shown(gaugePath_) + " to " + shown(backupPath_));
-    if (platform::copyFileNoOverwrite(gaugePath_, backupPath_)) {
+    AddLine("Copying " + shown(files_.gauge) + " to " + shown(files_.backup));
+    if (platform::copyFileNoOverwrite(files_.gauge, files_.backup)) {
         backupPresent_ = true;
         return;
     }
@@ -200,23 +206,22 @@ void UpgradeRun::makeBackup() {
 void UpgradeRun::createNewGauge() {
     AddLine("Creating the new gauge...");
     PatchLaunch launch;
-    launch.program = root_ + "\\VolaroUpgrade\\patch.bin";
-    launch.backupPath = backupPath_;
-    launch.patchDataPath = root_ + '\\' + entry().patchFile;
-    if (baseKind_ == BaseKind::McduUpgrade)
-        launch.patchDataPath += '_';
-    launch.gaugePath = gaugePath_;
+    launch.program = files_.patchProgram;
+    launch.backupPath = files_.backup;
+    launch.patchDataPath =
+        baseKind_ == BaseKind::McduUpgrade ? files_.mcduPatchData : files_.patchData;
+    launch.gaugePath = files_.gauge;
 
     // A program that rewrote the gauge and then ended with -1 must not leave
     // its half-made gauge behind: remember the gauge to tell.
-    const std::optional<std::string> before = FileSignature(gaugePath_);
+    const std::optional<std::string> before = FileSignature(files_.gauge);
     if (launcher_(launch) != -1) {
         AddLine("Done.");
         return;
     }
     step_ = StepFailed;
     ReportError("Error in launching the patching program...", "Failure");
-    const std::optional<std::string> after = FileSignature(gaugePath_);
+    const std::optional<std::string> after = FileSignature(files_.gauge);
     if (after != before)
         putBackupBack(after.has_value());
     FatalError();
@@ -224,8 +229,8 @@ void UpgradeRun::createNewGauge() {
 
 void UpgradeRun::verifyNewGauge() {
     AddLine("Checking the signature of the generated gauge...");
-    AddLine(shown(gaugePath_));
-    const SignatureResult result = CheckSignature(gaugePath_, entry().signatureV2);
+    AddLine(shown(files_.gauge));
+    const SignatureResult result = CheckSignature(files_.gauge, entry().signatureV2);
     if (result == SignatureMatch) {
         AddLine("Successful.");
         return;
@@ -244,14 +249,14 @@ void UpgradeRun::putBackupBack(bool faultyGaugePresent) {
     // Deleting the faulty gauge is only safe with a backup to put in its
     // place: a patch program may have removed the backup, and the gauge may
     // then still be the only copy of the original.
-    if (faultyGaugePresent && FileExists(backupPath_)) {
-        if (platform::deleteFile(gaugePath_))
+    if (faultyGaugePresent && FileExists(files_.backup)) {
+        if (platform::deleteFile(files_.gauge))
             AddLine("Faulty generated gauge deleted.");
         else
             ReportError("The faulty generated gauge could not be deleted", "Error");
     }
     AddLine("Restoring the backup gauge...");
-    if (platform::renameNoReplace(backupPath_, gaugePath_))
+    if (platform::renameNoReplace(files_.backup, files_.gauge))
         AddLine("Gauge restore completed.");
     else
         ReportError("The backup gauge could not be restored", "Error");
@@ -261,9 +266,8 @@ void UpgradeRun::updateAircraft() {
     if (entry().panelOnly != 0)
         return;
     AddLine("Updating aircraft.cfg...");
-    const std::string folder = root_ + '\\' + entry().folder;
-    const std::string backup = folder + "\\aircraft.upg1";
-    const std::string aircraftFile = folder + "\\aircraft.cfg";
+    const std::string& backup = files_.aircraftBackup;
+    const std::string& aircraftFile = files_.aircraftFile;
     AddLine(shown(aircraftFile));
     // FatalError moves the run on: it must be called once for this entry, and
     // later failures here only report.
@@ -298,14 +302,16 @@ void UpgradeRun::updateAircraft() {
 
 AircraftFileUpdate UpgradeRun::UpdateAircraftFile(const std::string& aircraftFile) {
     AircraftFileUpdate update;
-    update.electrical =
-        profile::writeString("Electrical", "electric_always_available", "0", aircraftFile);
-    update.radios = profile::writeString("Radios", "Adf.2", "1", aircraftFile);
+    for (const AircraftSetting& setting : kVersion2Settings)
+        update.writes.push_back(
+            profile::writeString(setting.section, setting.key, setting.value, aircraftFile));
     if (update.ok()) {
         AddLine("Aircraft updated (ADF2 added).");
         return update;
     }
-    const profile::WriteResult& failed = update.electrical.ok ? update.radios : update.electrical;
+    const profile::WriteResult& failed =
+        *std::find_if(update.writes.begin(), update.writes.end(),
+                      [](const profile::WriteResult& write) { return !write.ok; });
     // The log holds path text, like every path the run shows.
     const std::string reason = platform::pathText(
         QString::fromUtf8(failed.reason.data(), static_cast<qsizetype>(failed.reason.size())));
@@ -347,9 +353,15 @@ bool UpgradeRun::NextAircraft() {
 void UpgradeRun::completionReport() {
     view_.beep();
     AddLine(" ");
-    if (success_)
+    if (success_ && gaugesFound_ == 0) {
+        // The gauges went away after the window opened: nothing was upgraded.
+        for (const std::string& line : folderProblemLines(FolderProblem::NoGaugeFound, root_))
+            AddLine(line);
+    } else if (success_) {
         AddLine("Installation of Upgrade v2 successfully completed !!");
-    else
-        AddLine("Errors occured, please see the log file: " + std::string(kInstallLogName));
+    } else {
+        AddLine("Errors occured, please see the log file: " + installLogName());
+        tellIfLogUnwritten();
+    }
     AddLine("Press 'End' to exit.");
 }

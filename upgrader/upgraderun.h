@@ -6,8 +6,10 @@
 
 #include "common/profile/profile.h"
 #include "upgrader/catalogue.h"
+#include "upgrader/gaugefiles.h"
 #include "upgrader/installlog.h"
 #include "upgrader/patchlaunch.h"
+#include "upgrader/simulatorfolder.h"
 
 #include <span>
 #include <string>
@@ -34,11 +36,11 @@ inline constexpr int StepFailed = 999;
 // What the base gauge of the last checked entry was; kept across entries.
 enum class BaseKind { None = 0, UpgradeV1 = 2, McduUpgrade = 3 };
 
-// The two settings written to an upgraded aircraft's aircraft.cfg.
+// The writes of the version 2 settings to an upgraded aircraft's
+// aircraft.cfg, in the order of kVersion2Settings.
 struct AircraftFileUpdate {
-    profile::WriteResult electrical;
-    profile::WriteResult radios;
-    bool ok() const { return electrical.ok && radios.ok; }
+    std::vector<profile::WriteResult> writes;
+    bool ok() const;
 };
 
 // The introduction the window shows before START.
@@ -66,6 +68,13 @@ public:
 
     void closeLog() { log_.close(); }
     bool logOpen() const { return log_.isOpen(); }
+    // When the log could not be opened: says so in the window, not in the
+    // log. Nothing when the log is open or nothing can be run here.
+    void tellIfLogUnwritten();
+
+    // Why nothing can be upgraded under this root (FolderProblem::None when
+    // the run can start), found when the run is made.
+    FolderProblem folderProblem() const { return folderProblem_; }
 
     const std::string& root() const { return root_; }
     int entryIndex() const { return entryIndex_; }
@@ -92,6 +101,7 @@ private:
     std::span<const UpgradeEntry> catalogue_;
     UpgradeView& view_;
     PatchLauncher launcher_;
+    FolderProblem folderProblem_; // before log_: it decides whether the log may make its folder
     InstallLog log_;
 
     int entryIndex_ = 0;
@@ -100,9 +110,9 @@ private:
     bool success_ = true;
     int openErrorBoxes_ = 0;
 
-    std::string gaugeFolderPath_;
-    std::string gaugePath_;
-    std::string backupPath_;
+    int gaugesFound_ = 0;
+
+    GaugeFiles files_; // of the current entry, from step 0 on
     bool baseIsBackup_ = false;
     bool gaugeExists_ = false;
     bool alreadyInstalled_ = false;

@@ -136,11 +136,17 @@ TEST(UpgraderProgram, CheckAnswersOnTheTerminalAndLeavesTheFolderAsItWas) {
     std::filesystem::create_directories(sim.path() / "VolaroUpgrade");
     const ProgramRun run = upgrader(
         {QStringLiteral("--check"), QString::fromStdString(sim.path().string())}, noDisplay());
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.endsWith(
-        QStringLiteral("A run has nothing to do: 0 already version 2, 9 not installed.\n")))
+    // No gauge of the package there: not a run with nothing to do.
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("No gauge of the package was found in %1.\n")
+                                     .arg(QString::fromStdString(sim.path().string()))))
         << run.out.toStdString();
     EXPECT_TRUE(std::filesystem::is_empty(sim.path() / "VolaroUpgrade")); // no log
+
+    const ProgramRun version = upgrader({QStringLiteral("--version")}, noDisplay());
+    EXPECT_EQ(version.exitCode, 2);
+    EXPECT_TRUE(version.err.startsWith(QStringLiteral("upgrader: unknown argument '--version'\n")))
+        << version.err.toStdString();
 }
 
 TEST(ConfiguratorProgram, PrefsJsonReadsTheFileUnderFsRoot) {

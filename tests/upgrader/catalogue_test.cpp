@@ -1,70 +1,119 @@
-// Every field of the nine catalogue entries, typed from the published
-// release data: one wrong digit of a signature would otherwise refuse a good
-// gauge or accept a broken one without any other test noticing.
+// What must hold of the nine catalogue entries for the run to find, check and
+// patch the right files: signatures a digest can equal, names that tell the
+// entries apart, folders and patch data that belong to their gauge.
 #include "upgrader/catalogue.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string>
 
 namespace {
 
-struct ExpectedEntry {
-    const char* displayName;
-    const char* folder;
-    const char* gaugeName;
-    const char* signatureV1;
-    const char* signatureMcdu;
-    const char* signatureV2;
-    const char* patchFile;
-    int panelOnly;
-};
+bool isSignature(const std::string& text) {
+    return text.size() == 32 && text.find_first_not_of("0123456789ABCDEF") == std::string::npos;
+}
 
-// clang-format off
-const ExpectedEntry kExpected[] = {
-    {"A332 GE", "Aircraft\\Korvanta TEV A332GE", "A332GE_Korvanta",
-     "CA0D0A7018C617434FFC8DFA2D0821EE", "233C1941CB414A2A1E2091EAE1872CC4", "FDFB7D0955B40E05E1CE4ECF9D06DBF6",
-     "VolaroUpgrade\\A332GE_fs9.pak2", 0},
-    {"A332 RR", "Aircraft\\Korvanta TEV A332RR", "A332RR_Korvanta",
-     "F2AE8C30B02CAF7F5E40F6033E796D68", "35EBD4414DD6B010C16D4C9CAAF8E9AA", "BB06365C836595E515317625DBD53154",
-     "VolaroUpgrade\\A332RR_fs9.pak2", 0},
-    {"A333 GE", "Aircraft\\Korvanta TEV A333GE", "A333GE_Korvanta",
-     "1F9C772301C77AB4730A026444AB8FFB", "63109068A24150B11309E7BE7B6523FD", "7673EC4C81C9EE9D817326FF3E131C49",
-     "VolaroUpgrade\\A333GE_fs9.pak2", 0},
-    {"A333 RR", "Aircraft\\Korvanta TEV A333RR", "A333RR_Korvanta",
-     "AF25BC1B3FE38A791E833970E4CAA7F2", "8E621C6D4D263A0074158195A6B47D6B", "98EAF15270607822C230F0142EA614AC",
-     "VolaroUpgrade\\A333RR_fs9.pak2", 0},
-    {"A343 CFM", "Aircraft\\Korvanta TEV A343CFM", "A343CFM_Korvanta",
-     "61D0694C512B0E7094049FED70ADAA53", "12D05BCBFC92340E3097906AB5586C35", "4D84A67B51A5A31B1E169B25C5875799",
-     "VolaroUpgrade\\A343CFM_fs9.pak2", 0},
-    {"A346 RR", "Aircraft\\Korvanta TEV A346RR", "A346RR_Korvanta",
-     "52D8EE170C03F459A3A9739733B02ED3", "E321BBAADD4F81ED5C1038F38CE6BC3A", "161ABB64C5B88226747FB573A5281F3A",
-     "VolaroUpgrade\\A346RR_fs9.pak2", 0},
-    {"A330 Night Panel", "Gauges", "A330NightPanel_Korvanta",
-     "B2B095AAAAD9CDD0A96616A5CDECDEB7", "41975D166B79F91C52B6C6F9BFB6CAB7", "68EB6682E3A9C01B1B3FA929827B6C61",
-     "VolaroUpgrade\\A330Night_fs9.pak2", 1},
-    {"A343 Night Panel", "Aircraft\\Korvanta TEV A343CFM\\panel", "A343NightPanel_Korvanta",
-     "F6A2B34B25A805350622C4D00CB4C0AD", "", "150FC9DC0873816B28756E6A563C9ACB",
-     "VolaroUpgrade\\A343Night_fs9.pak2", 1},
-    {"A346 Night Panel", "Aircraft\\Korvanta TEV A346RR\\panel", "A346NightPanel_Korvanta",
-     "C62AD3D08AA2D21FDFEF5D43824E6596", "", "155EBDAA5026DD631736B28D30C0D07E",
-     "VolaroUpgrade\\A346Night_fs9.pak2", 1},
-};
-// clang-format on
+std::string withoutBlanks(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
 
-TEST(UpgradeCatalogue, EveryFieldOfEveryEntryInOrder) {
+TEST(UpgradeCatalogue, SixAircraftThenThreeNightPanelsInProcessingOrder) {
     const auto catalogue = UpgradeCatalogue();
-    ASSERT_EQ(catalogue.size(), std::size(kExpected));
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        const UpgradeEntry& entry = catalogue[i];
-        const ExpectedEntry& expected = kExpected[i];
-        SCOPED_TRACE("entry " + std::to_string(i) + " " + expected.displayName);
-        EXPECT_EQ(entry.displayName, expected.displayName);
-        EXPECT_EQ(entry.folder, expected.folder);
-        EXPECT_EQ(entry.gaugeName, expected.gaugeName);
-        EXPECT_EQ(entry.signatureV1, expected.signatureV1);
-        EXPECT_EQ(entry.signatureMcdu, expected.signatureMcdu);
-        EXPECT_EQ(entry.signatureV2, expected.signatureV2);
-        EXPECT_EQ(entry.patchFile, expected.patchFile);
-        EXPECT_EQ(entry.panelOnly, expected.panelOnly);
+    std::vector<std::string> names;
+    for (const UpgradeEntry& entry : catalogue)
+        names.push_back(entry.displayName);
+    EXPECT_THAT(names, ::testing::ElementsAre("A332 GE", "A332 RR", "A333 GE", "A333 RR",
+                                              "A343 CFM", "A346 RR", "A330 Night Panel",
+                                              "A343 Night Panel", "A346 Night Panel"));
+    for (std::size_t i = 0; i < catalogue.size(); ++i)
+        EXPECT_EQ(catalogue[i].panelOnly, i < 6 ? 0 : 1) << names[i];
+}
+
+// A digest is 32 upper-case hex digits; anything else could never match, so
+// the gauge would be refused whatever it holds. The two A340 night panels
+// had no MCDU Upgrade release.
+TEST(UpgradeCatalogue, SignaturesAreDigestTextAndOnlyTheA340NightPanelsLackAnMcduOne) {
+    std::set<std::string> signatures;
+    std::size_t count = 0;
+    for (const UpgradeEntry& entry : UpgradeCatalogue()) {
+        SCOPED_TRACE(entry.displayName);
+        const bool mcdu = entry.gaugeName.find("A34") != 0 || entry.panelOnly == 0;
+        EXPECT_TRUE(isSignature(entry.signatureV1));
+        EXPECT_TRUE(isSignature(entry.signatureV2));
+        EXPECT_EQ(isSignature(entry.signatureMcdu), mcdu);
+        EXPECT_EQ(entry.signatureMcdu.empty(), !mcdu);
+        for (const std::string* signature :
+             {&entry.signatureV1, &entry.signatureMcdu, &entry.signatureV2}) {
+            if (!signature->empty()) {
+                signatures.insert(*signature);
+                ++count;
+            }
+        }
+    }
+    EXPECT_EQ(count, 25u);
+    EXPECT_EQ(signatures.size(), count) << "two releases share a signature";
+}
+
+TEST(UpgradeCatalogue, NamesGaugesAndPatchDataAreUniqueAndFitTheirFields) {
+    std::set<std::string> displayNames, gaugeNames, patchFiles, gaugeFolders;
+    for (const UpgradeEntry& entry : UpgradeCatalogue()) {
+        SCOPED_TRACE(entry.displayName);
+        displayNames.insert(entry.displayName);
+        gaugeNames.insert(entry.gaugeName);
+        patchFiles.insert(entry.patchFile);
+        gaugeFolders.insert(entry.folder + (entry.panelOnly ? "" : "\\panel") + '\\' +
+                            entry.gaugeName);
+        // Capacities of the text fields, the end mark included.
+        EXPECT_LT(entry.displayName.size(), 50u);
+        EXPECT_LT(entry.folder.size(), 260u);
+        EXPECT_LT(entry.gaugeName.size(), 100u);
+        EXPECT_LT(entry.patchFile.size(), 260u);
+    }
+    EXPECT_EQ(displayNames.size(), 9u);
+    EXPECT_EQ(gaugeNames.size(), 9u);
+    EXPECT_EQ(patchFiles.size(), 9u);
+    EXPECT_EQ(gaugeFolders.size(), 9u);
+}
+
+// "A332 GE": folder Aircraft\Korvanta TEV A332GE, gauge A332GE_Korvanta,
+// patch data VolaroUpgrade\A332GE_fs9.pak2.
+TEST(UpgradeCatalogue, AircraftEntriesNameTheirAircraftInFolderGaugeAndPatchData) {
+    for (const UpgradeEntry& entry : UpgradeCatalogue()) {
+        if (entry.panelOnly)
+            continue;
+        SCOPED_TRACE(entry.displayName);
+        const std::string type = withoutBlanks(entry.displayName);
+        EXPECT_EQ(entry.folder, "Aircraft\\Korvanta TEV " + type);
+        EXPECT_EQ(entry.gaugeName, type + "_Korvanta");
+        EXPECT_EQ(entry.patchFile, "VolaroUpgrade\\" + type + "_fs9.pak2");
+    }
+}
+
+// A night panel lies in the simulator's Gauges folder (A330) or in the
+// panel folder of the aircraft it belongs to (A340s).
+TEST(UpgradeCatalogue, NightPanelsLieWhereTheirAircraftKeepThem) {
+    const auto catalogue = UpgradeCatalogue();
+    std::set<std::string> aircraftPanels;
+    for (const UpgradeEntry& entry : catalogue) {
+        if (!entry.panelOnly)
+            aircraftPanels.insert(entry.folder + "\\panel");
+    }
+    for (const UpgradeEntry& entry : catalogue) {
+        if (!entry.panelOnly)
+            continue;
+        SCOPED_TRACE(entry.displayName);
+        const std::string type = entry.displayName.substr(0, 4); // "A343"
+        EXPECT_EQ(entry.gaugeName, type + "NightPanel_Korvanta");
+        EXPECT_EQ(entry.patchFile, "VolaroUpgrade\\" + type + "Night_fs9.pak2");
+        if (type == "A330") {
+            EXPECT_EQ(entry.folder, "Gauges");
+        } else {
+            EXPECT_EQ(aircraftPanels.count(entry.folder), 1u) << entry.folder;
+            EXPECT_TRUE(entry.folder.starts_with("Aircraft\\Korvanta TEV " + type)) << entry.folder;
+        }
     }
 }
 

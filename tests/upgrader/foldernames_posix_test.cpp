@@ -1,7 +1,7 @@
 // A simulator folder whose name is not Windows-1252 text: on this system
 // path text is the host's own bytes, so the upgrade runs there as anywhere.
 #include "tests/upgrader/fakesimulator.h"
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 #include "upgrader/upgraderun.h"
 
 #include <QStringList>

@@ -2,6 +2,7 @@
 #include "common/ui/messagebox.h"
 #include "tests/upgrader/fakesimulator.h"
 #include "upgrader/screenshots.h"
+#include "upgrader/simulatorfolder.h"
 #include "upgrader/upgrade2app.h"
 #include "upgrader/upgrade2dlg.h"
 
@@ -36,16 +37,26 @@ void runToComplete(Upgrade2Dlg& dlg) {
         dlg.OnTimer();
 }
 
+// A folder with one gauge already at version 2 before the package's nine,
+// which it does not hold: a run that succeeds and fills the list.
 class Upgrade2DlgTest : public ::testing::Test {
 protected:
-    Upgrade2DlgTest() {}
+    Upgrade2DlgTest()
+        : done("DONE") {
+        catalogue.push_back(sim.panelEntry("DONE", done));
+        sim.write(FakeSimulator::gaugeFile(catalogue[0]), done.v2);
+        const auto real = UpgradeCatalogue();
+        catalogue.insert(catalogue.end(), real.begin(), real.end());
+    }
     FakeSimulator sim;
+    TestGauge done;
+    std::vector<UpgradeEntry> catalogue;
     ui::MessageRecorder messages;
 };
 
 TEST_F(Upgrade2DlgTest, OpensWithItsTemplateAndWritesTheIntroductionIntoAFreshLog) {
     sim.write("VolaroUpgrade/Install_v2_Vol2.log", "lines of the previous start\n");
-    Upgrade2Dlg dlg(sim.root());
+    Upgrade2Dlg dlg(sim.root(), catalogue);
     dlg.show();
     QApplication::processEvents();
 
@@ -74,7 +85,7 @@ class ExitRefusalTest : public Upgrade2DlgTest,
                         public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(ExitRefusalTest, EscapeCloseBoxAndRejectAreRefusedWithoutTouchingTheRun) {
-    Upgrade2Dlg dlg(sim.root());
+    Upgrade2Dlg dlg(sim.root(), catalogue);
     dlg.show();
     if (GetParam().state != State::Ready)
         dlg.actionButton()->click();
@@ -113,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(States, ExitRefusalTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Upgrade2DlgTest, StartTicksEvery500msAndEndClosesTheLogAndTheWindow) {
-    Upgrade2Dlg dlg(sim.root());
+    Upgrade2Dlg dlg(sim.root(), catalogue);
     dlg.show();
     dlg.actionButton()->click();
     EXPECT_TRUE(dlg.timer().isActive());
@@ -139,7 +150,7 @@ TEST_F(Upgrade2DlgTest, StartTicksEvery500msAndEndClosesTheLogAndTheWindow) {
 }
 
 TEST_F(Upgrade2DlgTest, ListKeepsTheNewestLineInView) {
-    Upgrade2Dlg dlg(sim.root());
+    Upgrade2Dlg dlg(sim.root(), catalogue);
     dlg.show();
     dlg.actionButton()->click();
     runToComplete(dlg);
@@ -175,20 +186,122 @@ std::vector<std::string> skipped(std::size_t from) {
     return lines;
 }
 
-TEST_F(Upgrade2DlgTest, ProgramOnATreeWithoutGaugesLogsNineSkips) {
+std::vector<std::string> refusedFolderLines(FolderProblem problem, const std::string& root) {
+    std::vector<std::string> lines = intro();
+    lines.push_back(" ");
+    for (const std::string& line : folderProblemLines(problem, root))
+        lines.push_back(line);
+    lines.push_back("Press 'End' to exit.");
+    return lines;
+}
+
+// A run there would skip all nine gauges and end with the success line.
+TEST_F(Upgrade2DlgTest, ProgramOnAFolderWithoutTheGaugesSaysSoAndCanBeClosed) {
     FakeSimulator spaced("My FS9");
     const QString root = QString::fromStdString(spaced.root());
+    std::vector<std::string> shown;
+    QString button;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<Upgrade2Dlg*>(QApplication::activeModalWidget());
+        if (!dlg)
+            return QApplication::exit();
+        shown = listLines(*dlg);
+        button = dlg->actionButton()->text();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dlg, &escape);
+    });
     ASSERT_EQ(
-        runProgram({QStringLiteral("upgrader"), root.section(u' ', 0, 0), root.section(u' ', 1)}),
+        runUpgrader({QStringLiteral("upgrader"), root.section(u' ', 0, 0), root.section(u' ', 1)}),
         0);
 
-    std::vector<std::string> expected = intro();
-    const std::vector<std::string> skips = skipped(0);
-    expected.insert(expected.end(), skips.begin(), skips.end());
-    expected.insert(expected.end(), {" ", "Installation of Upgrade v2 successfully completed !!",
-                                     "Press 'End' to exit."});
+    const std::vector<std::string> expected =
+        refusedFolderLines(FolderProblem::NoGaugeFound, spaced.root());
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(button, QStringLiteral("End"));
     EXPECT_EQ(spaced.log(), logText(expected));
+    EXPECT_TRUE(messages.messages().empty()) << "no refusal: nothing runs here";
+}
+
+struct FolderCase {
+    const char* name;
+    FolderProblem problem;
+};
+void PrintTo(const FolderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RefusedFolderTest : public Upgrade2DlgTest, public ::testing::WithParamInterface<FolderCase> {
+protected:
+    std::string root() const {
+        switch (GetParam().problem) {
+        case FolderProblem::NoFolderGiven:
+            return {};
+        case FolderProblem::FolderMissing:
+            return sim.root() + "-gone";
+        default:
+            return empty.root();
+        }
+    }
+    FakeSimulator empty{"Empty"};
+};
+
+TEST_P(RefusedFolderTest, NamesTheFolderOffersEndAndNeverStarts) {
+    Upgrade2Dlg dlg(root(), UpgradeCatalogue());
+    dlg.show();
+    EXPECT_EQ(listLines(dlg), refusedFolderLines(GetParam().problem, root()));
+    EXPECT_EQ(dlg.actionButton()->text(), QStringLiteral("End"));
+    EXPECT_TRUE(dlg.actionButton()->isEnabled());
+    EXPECT_EQ(dlg.focusWidget(), dlg.actionButton());
+
+    dlg.actionButton()->click();
+    EXPECT_FALSE(dlg.timer().isActive());
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.run().logOpen());
+
+    Upgrade2Dlg closeBox(root(), UpgradeCatalogue());
+    closeBox.show();
+    closeBox.close();
+    EXPECT_FALSE(closeBox.isVisible());
     EXPECT_TRUE(messages.messages().empty());
+    if (GetParam().problem == FolderProblem::FolderMissing) {
+        EXPECT_FALSE(std::filesystem::exists(root()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, RefusedFolderTest,
+    ::testing::Values(FolderCase{"NoFolderGiven", FolderProblem::NoFolderGiven},
+                      FolderCase{"FolderMissing", FolderProblem::FolderMissing},
+                      FolderCase{"NoGaugeFound", FolderProblem::NoGaugeFound}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Upgrade2DlgTest, LogThatCannotBeWrittenIsToldUnderTheIntroduction) {
+    std::filesystem::remove_all(sim.path("VolaroUpgrade"));
+    sim.write("VolaroUpgrade", "a file where the folder should be");
+    Upgrade2Dlg dlg(sim.root(), catalogue);
+
+    const std::vector<std::string> lines = listLines(dlg);
+    ASSERT_EQ(lines.size(), intro().size() + 1);
+    EXPECT_TRUE(lines.back().starts_with("The install log " +
+                                         sim.path("VolaroUpgrade/Install_v2_Vol2.log").string() +
+                                         " could not be written: "))
+        << lines.back();
+    EXPECT_EQ(dlg.actionButton()->text(), QStringLiteral("START"));
+}
+
+// Only arguments that begin with "--" are options; an unknown one is a
+// mistyped option, not a piece of the folder.
+TEST_F(Upgrade2DlgTest, UnknownOptionsAreRefusedBeforeAnyWindow) {
+    const QString root = QString::fromStdString(sim.root());
+    for (const QStringList& line :
+         {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("--version")},
+          QStringList{root, QStringLiteral("--bogus")}, QStringList{QStringLiteral("--")}})
+        EXPECT_EQ(answerWithoutWindow(line), std::optional<int>(2))
+            << line.join(u' ').toStdString();
+    EXPECT_EQ(answerWithoutWindow({QStringLiteral("--help")}), std::optional<int>(0));
+    EXPECT_EQ(answerWithoutWindow({root}), std::nullopt);
+    EXPECT_EQ(answerWithoutWindow({root, QStringLiteral("-x")}), std::nullopt);
+    EXPECT_EQ(runUpgrader({QStringLiteral("upgrader"), QStringLiteral("--version")}), 2);
 }
 
 TEST_F(Upgrade2DlgTest, ProgramOnATreeWithAWrongGaugeLogsTheFailure) {

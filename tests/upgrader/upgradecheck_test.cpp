@@ -164,6 +164,9 @@ TEST_F(UpgradeCheckTest, TellsEveryGaugeStateAndChangesNothing) {
     EXPECT_TRUE(gauges[2][QStringLiteral("version2_settings")].toBool());
     EXPECT_TRUE(gauges[5][QStringLiteral("aircraft_file")].isNull());
     EXPECT_EQ(gauges[4][QStringLiteral("problems")].toArray().size(), 1);
+    EXPECT_TRUE(document.value(QStringLiteral("folder_problem")).isNull());
+    EXPECT_TRUE(document.value(QStringLiteral("log_folder_present")).toBool());
+    EXPECT_FALSE(text.out.contains(QStringLiteral("is missing: a run creates it")));
 
     EXPECT_FALSE(runSucceeds()); // the run refuses the unknown gauge, as foretold
 }
@@ -222,6 +225,44 @@ INSTANTIATE_TEST_SUITE_P(
                       fs::remove(sim.path(FakeSimulator::folderOf(catalogue[0]) + "/aircraft.cfg"));
                   }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Where a run would skip every gauge, the check does not call that a run
+// with nothing to do: the folder is not the package's.
+TEST_F(UpgradeCheckTest, FolderWithoutAnyGaugeFailsAndSaysWhere) {
+    FakeSimulator other("Elsewhere");
+    fs::remove_all(other.path("VolaroUpgrade")); // a run would not make it here
+    const QString root = QString::fromStdString(other.root());
+    const CommandRun text = command({QStringLiteral("--check"), root});
+    const CommandRun json = command({QStringLiteral("--check"), root, QStringLiteral("--json")});
+
+    EXPECT_EQ(text.status, 1);
+    EXPECT_TRUE(
+        text.out.contains(QStringLiteral("No gauge of the package was found in %1.\n").arg(root)))
+        << text.out.toStdString();
+    EXPECT_FALSE(text.out.contains(QStringLiteral("A run has nothing to do")));
+    EXPECT_FALSE(text.out.contains(QStringLiteral("a run creates it")));
+    EXPECT_EQ(json.status, 1);
+    const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_FALSE(document.value(QStringLiteral("would_succeed")).toBool(true));
+    EXPECT_EQ(document.value(QStringLiteral("folder_problem")).toString(),
+              QStringLiteral("no_gauge_found"));
+}
+
+TEST_F(UpgradeCheckTest, MissingInstallerFolderIsReportedAsTheLogFolder) {
+    fs::remove_all(sim.path("VolaroUpgrade"));
+    const QString folder = QString::fromStdString(sim.path("VolaroUpgrade").string());
+    const CommandRun text = command(checkLine());
+    const CommandRun json = command(checkLine() << QStringLiteral("--json"));
+
+    EXPECT_TRUE(text.out.contains(
+        QStringLiteral("The installer folder %1 is missing: a run creates it for its log.\n")
+            .arg(folder)))
+        << text.out.toStdString();
+    const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_FALSE(document.value(QStringLiteral("log_folder_present")).toBool(true));
+    EXPECT_EQ(document.value(QStringLiteral("log_folder")).toString(), folder);
+    EXPECT_FALSE(sim.exists("VolaroUpgrade"));
+}
 
 TEST_F(UpgradeCheckTest, RefusesALineItCannotUse) {
     const QString missing = QString::fromStdString(sim.root() + "-not-there");

@@ -5,7 +5,7 @@
 #include "tests/support/asuser.h"
 #include "tests/support/scopedenv.h"
 #include "tests/upgrader/fakesimulator.h"
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 #include "upgrader/upgraderun.h"
 
 #include <QStringList>
@@ -93,13 +93,6 @@ protected:
                           "Aircraft updated (ADF2 added)."});
         }
         lines.insert(lines.end(), {e.displayName + " successfully upgraded in v2.", kEquals});
-        return lines;
-    }
-
-    // The lines of an entry failing at its new gauge, up to the restore.
-    std::vector<std::string> lineThroughLaunch(const UpgradeEntry& e) const {
-        std::vector<std::string> lines = upgradedLines(e);
-        lines.resize(10); // through "Done."
         return lines;
     }
 
@@ -243,72 +236,6 @@ TEST_F(UpgradeRunTest, ExistingBackupIsTheBaseWhateverTheInstalledGaugeHolds) {
     EXPECT_EQ(sim.read(FakeSimulator::backupFile(panel)), night.v1);
 }
 
-TEST_F(UpgradeRunTest, BaseThatIsNotTheRightOneFailsTheEntryAndTouchesNoFile) {
-    const std::vector<UpgradeEntry> catalogue = {aircraft};
-    sim.write(FakeSimulator::gaugeFile(aircraft), "not a release of this gauge");
-    const auto before = sim.snapshot();
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    EXPECT_EQ(runToEnd(run), 4);
-    const std::vector<std::string> shown = {"- Starting Update of the A332 test gauge -",
-                                            "Checking the existence of the gauge backup...",
-                                            "Upgrade v1 backup gauge file not found",
-                                            "Checking the signature of the base gauge...",
-                                            gaugeText(aircraft),
-                                            "Fatal error for A332_Korvanta",
-                                            kHyphens,
-                                            " ",
-                                            kErrors,
-                                            kEnd};
-    EXPECT_EQ(view.lines, shown);
-    const std::string message =
-        "The A332_Korvanta gauge is not the right one.\nPlease install Upgrade v1 first.";
-    EXPECT_THAT(view.errors, ElementsAre(std::make_pair(message, std::string("Failure"))));
-    std::vector<std::string> logged = shown;
-    logged.insert(logged.begin() + 5, "ERROR: " + message);
-    EXPECT_EQ(sim.log(), logText(logged));
-    EXPECT_NE(sim.log().find(logText({"", "Please install Upgrade v1 first."})), std::string::npos);
-    EXPECT_EQ(sim.snapshot(), before);
-    EXPECT_FALSE(run.success());
-}
-
-TEST_F(UpgradeRunTest, BackupThatCannotBeMadeFailsTheEntryWithTheGaugeUntouched) {
-    // A folder holds the backup's name: it is no backup, and the copy is refused.
-    const std::vector<UpgradeEntry> catalogue = {aircraft};
-    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    std::filesystem::create_directories(sim.path(FakeSimulator::backupFile(aircraft)));
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    EXPECT_EQ(runToEnd(run), 5);
-    std::vector<std::string> expected = lineThroughLaunch(aircraft);
-    expected.resize(8); // through "Copying ... to ..."
-    expected.insert(expected.end(),
-                    {"Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd});
-    EXPECT_EQ(view.lines, expected);
-    EXPECT_THAT(view.errors,
-                ElementsAre(std::make_pair(std::string("Error in copying the backup gauge file"),
-                                           std::string("Failure"))));
-    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v1);
-}
-
-TEST_F(UpgradeRunTest, MissingPatchProgramIsALaunchFailureLeavingGaugeAndBackup) {
-    const std::vector<UpgradeEntry> catalogue = {aircraft};
-    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    std::filesystem::remove(sim.path("VolaroUpgrade/patch.bin"));
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    runToEnd(run);
-    std::vector<std::string> expected = lineThroughLaunch(aircraft);
-    expected.back() = "Fatal error for A332_Korvanta"; // no "Done."
-    expected.insert(expected.end(), {kHyphens, " ", kErrors, kEnd});
-    EXPECT_EQ(view.lines, expected);
-    EXPECT_THAT(view.errors, ElementsAre(std::make_pair(
-                                 std::string("Error in launching the patching program..."),
-                                 std::string("Failure"))));
-    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v1);
-    EXPECT_EQ(sim.read(FakeSimulator::backupFile(aircraft)), a332.v1);
-}
-
 TEST_F(UpgradeRunTest, AnyExitCodeButMinusOneGoesOnToTheSignatureCheck) {
     const std::vector<UpgradeEntry> catalogue = {aircraft};
     sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
@@ -319,51 +246,231 @@ TEST_F(UpgradeRunTest, AnyExitCodeButMinusOneGoesOnToTheSignatureCheck) {
     EXPECT_EQ(view.lines, concat({upgradedLines(aircraft), {" ", kSuccess, kEnd}}));
 }
 
-TEST_F(UpgradeRunTest, WrongGeneratedGaugeIsDeletedAndTheBackupMovedBack) {
+// One entry failing at each step that can fail it: the lines the window
+// shows, the log (the "ERROR: " line at its place), the box, and the files
+// left behind. "<gauge>" and "<aircraft.cfg>" stand for those files as the
+// lines show them, "<error>" for the place of the ERROR line in the log.
+enum class Left { V1, V2, Absent, Untouched, OldAircraftFile };
+struct FailureCase {
+    const char* name;
+    void (*setup)(const FakeSimulator&, const UpgradeEntry&, const TestGauge&);
+    bool launchEndsMinusOne; // the patch program runs, then reads as not started
+    int ticks;
+    std::size_t linesKept;            // of upgradedLines, before the failure
+    std::vector<std::string> between; // up to "Fatal error for ..."
+    std::string error, caption;
+    Left gauge, backup, aircraftFile, aircraftBackup;
+};
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class EntryFailureTest : public UpgradeRunTest, public ::testing::WithParamInterface<FailureCase> {
+protected:
+    std::string expand(const std::string& text) const {
+        if (text == "<gauge>")
+            return gaugeText(aircraft);
+        const std::string cfg = "<aircraft.cfg>";
+        std::string result = text;
+        if (const std::size_t at = result.find(cfg); at != std::string::npos)
+            result.replace(at, cfg.size(),
+                           shown(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg"));
+        return result;
+    }
+    void expectFile(const std::string& relative, Left left, const std::string& untouched) const {
+        SCOPED_TRACE(relative);
+        switch (left) {
+        case Left::V1:
+            EXPECT_EQ(sim.read(relative), a332.v1);
+            break;
+        case Left::V2:
+            EXPECT_EQ(sim.read(relative), a332.v2);
+            break;
+        case Left::Absent:
+            EXPECT_FALSE(sim.exists(relative));
+            break;
+        case Left::Untouched:
+            EXPECT_EQ(sim.read(relative), untouched);
+            break;
+        case Left::OldAircraftFile:
+            EXPECT_EQ(sim.read(relative), kAircraftCfg);
+            break;
+        }
+    }
+};
+
+TEST_P(EntryFailureTest, ReportsLogsAndLeavesTheFilesWhole) {
+    const FailureCase& c = GetParam();
     const std::vector<UpgradeEntry> catalogue = {aircraft};
     sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    sim.write(FakeSimulator::patchFile(aircraft), plainPatch(a332, "wrong\n"));
-    UpgradeRun run(sim.root(), catalogue, view);
+    c.setup(sim, aircraft, a332);
+    const std::string gaugeBefore = sim.read(FakeSimulator::gaugeFile(aircraft));
+    const bool minusOne = c.launchEndsMinusOne;
+    UpgradeRun run(sim.root(), catalogue, view, [minusOne](const PatchLaunch& launch) {
+        const int code = launchPatchProgram(launch);
+        return minusOne ? -1 : code;
+    });
 
-    runToEnd(run);
-    std::vector<std::string> expected = lineThroughLaunch(aircraft);
-    expected.insert(expected.end(),
-                    {"Checking the signature of the generated gauge...", gaugeText(aircraft),
-                     "Faulty generated gauge deleted.", "Restoring the backup gauge...",
-                     "Gauge restore completed.", "Fatal error for A332_Korvanta", kHyphens, " ",
-                     kErrors, kEnd});
-    EXPECT_EQ(view.lines, expected);
-    const std::string message = "The new gauge generation was not successful.\nCheck failed...";
-    EXPECT_THAT(view.errors, ElementsAre(std::make_pair(message, std::string("Failure"))));
-    std::vector<std::string> logged = expected;
-    logged.insert(logged.begin() + 12, "ERROR: " + message);
+    EXPECT_EQ(runToEnd(run), c.ticks);
+    std::vector<std::string> shownLines = upgradedLines(aircraft);
+    shownLines.resize(c.linesKept);
+    std::vector<std::string> logged = shownLines;
+    const std::string error = expand(c.error);
+    for (const std::string& line : c.between) {
+        if (line == "<error>") {
+            logged.push_back("ERROR: " + error);
+            continue;
+        }
+        shownLines.push_back(expand(line));
+        logged.push_back(expand(line));
+    }
+    for (const std::string& line : {std::string("Fatal error for A332_Korvanta"), kHyphens,
+                                    std::string(" "), kErrors, kEnd}) {
+        shownLines.push_back(line);
+        logged.push_back(line);
+    }
+    EXPECT_EQ(view.lines, shownLines);
     EXPECT_EQ(sim.log(), logText(logged));
+    EXPECT_THAT(view.errors, ElementsAre(std::make_pair(error, c.caption)));
+    EXPECT_FALSE(run.success());
 
-    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v1);
-    EXPECT_FALSE(sim.exists(FakeSimulator::backupFile(aircraft)));
-    EXPECT_EQ(sim.read(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg"), kAircraftCfg);
+    const std::string folder = FakeSimulator::folderOf(aircraft);
+    expectFile(FakeSimulator::gaugeFile(aircraft), c.gauge, gaugeBefore);
+    if (c.backup != Left::Untouched)
+        expectFile(FakeSimulator::backupFile(aircraft), c.backup, "");
+    expectFile(folder + "/aircraft.cfg", c.aircraftFile, kAircraftCfg);
+    expectFile(folder + "/aircraft.upg1", c.aircraftBackup, "");
 }
 
-TEST_F(UpgradeRunTest, NoGeneratedGaugeMovesTheBackupBack) {
-    const std::vector<UpgradeEntry> catalogue = {aircraft};
-    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    sim.write(FakeSimulator::patchFile(aircraft), plainPatch(a332, "delete-gauge\nskip-write\n"));
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    runToEnd(run);
-    std::vector<std::string> expected = lineThroughLaunch(aircraft);
-    expected.insert(expected.end(),
-                    {"Checking the signature of the generated gauge...", gaugeText(aircraft),
-                     "Restoring the backup gauge...", "Gauge restore completed.",
-                     "Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd});
-    EXPECT_EQ(view.lines, expected);
-    EXPECT_THAT(view.errors,
-                ElementsAre(std::make_pair(
-                    std::string("The new gauge file could not be found.\nGeneration failed..."),
-                    std::string("File not found"))));
-    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v1);
-    EXPECT_FALSE(sim.exists(FakeSimulator::backupFile(aircraft)));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Steps, EntryFailureTest,
+    ::testing::Values(
+        FailureCase{
+            "BaseIsNotTheRightOne",
+            [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge&) {
+                sim.write(FakeSimulator::gaugeFile(e), "not a release of this gauge");
+            },
+            false,
+            4,
+            5,
+            {"<error>"},
+            "The A332_Korvanta gauge is not the right one.\nPlease install Upgrade v1 first.",
+            "Failure",
+            Left::Untouched,
+            Left::Absent,
+            Left::Untouched,
+            Left::Absent},
+        // A folder holds the backup's name: it is no backup, and the copy is refused.
+        FailureCase{"BackupCannotBeMade",
+                    [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge&) {
+                        fs::create_directories(sim.path(FakeSimulator::backupFile(e)));
+                    },
+                    false,
+                    5,
+                    8,
+                    {"<error>"},
+                    "Error in copying the backup gauge file",
+                    "Failure",
+                    Left::V1,
+                    Left::Untouched,
+                    Left::Untouched,
+                    Left::Absent},
+        FailureCase{"PatchProgramMissing",
+                    [](const FakeSimulator& sim, const UpgradeEntry&, const TestGauge&) {
+                        fs::remove(sim.path("VolaroUpgrade/patch.bin"));
+                    },
+                    false,
+                    6,
+                    9,
+                    {"<error>"},
+                    "Error in launching the patching program...",
+                    "Failure",
+                    Left::V1,
+                    Left::V1,
+                    Left::Untouched,
+                    Left::Absent},
+        // Possible where a program can end with -1 (Windows): it ran, left a
+        // wrong gauge, and its code reads as "not started".
+        FailureCase{"LaunchFailureAfterTheGaugeWasDamaged",
+                    [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge& g) {
+                        sim.write(FakeSimulator::patchFile(e), plainPatch(g, "wrong\n"));
+                    },
+                    true,
+                    6,
+                    9,
+                    {"<error>", "Faulty generated gauge deleted.", "Restoring the backup gauge...",
+                     "Gauge restore completed."},
+                    "Error in launching the patching program...",
+                    "Failure",
+                    Left::V1,
+                    Left::Absent,
+                    Left::Untouched,
+                    Left::Absent},
+        FailureCase{"WrongGeneratedGauge",
+                    [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge& g) {
+                        sim.write(FakeSimulator::patchFile(e), plainPatch(g, "wrong\n"));
+                    },
+                    false,
+                    7,
+                    10,
+                    {"Checking the signature of the generated gauge...", "<gauge>", "<error>",
+                     "Faulty generated gauge deleted.", "Restoring the backup gauge...",
+                     "Gauge restore completed."},
+                    "The new gauge generation was not successful.\nCheck failed...",
+                    "Failure",
+                    Left::V1,
+                    Left::Absent,
+                    Left::Untouched,
+                    Left::Absent},
+        FailureCase{"NoGeneratedGauge",
+                    [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge& g) {
+                        sim.write(FakeSimulator::patchFile(e),
+                                  plainPatch(g, "delete-gauge\nskip-write\n"));
+                    },
+                    false,
+                    7,
+                    10,
+                    {"Checking the signature of the generated gauge...", "<gauge>", "<error>",
+                     "Restoring the backup gauge...", "Gauge restore completed."},
+                    "The new gauge file could not be found.\nGeneration failed...",
+                    "File not found",
+                    Left::V1,
+                    Left::Absent,
+                    Left::Untouched,
+                    Left::Absent},
+        // The settings would make a new aircraft.cfg holding only them.
+        FailureCase{"AircraftFileMissing",
+                    [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge&) {
+                        fs::remove(sim.path(FakeSimulator::folderOf(e) + "/aircraft.cfg"));
+                    },
+                    false,
+                    9,
+                    17,
+                    {"<error>"},
+                    "Error in copying the backup aircraft file",
+                    "Failure",
+                    Left::V2,
+                    Left::V1,
+                    Left::Absent,
+                    Left::Absent},
+        FailureCase{"AircraftFileMissingBesideAnOldBackup",
+                    [](const FakeSimulator& sim, const UpgradeEntry& e, const TestGauge&) {
+                        const std::string folder = FakeSimulator::folderOf(e);
+                        fs::rename(sim.path(folder + "/aircraft.cfg"),
+                                   sim.path(folder + "/aircraft.upg1"));
+                    },
+                    false,
+                    9,
+                    16,
+                    {"<error>"},
+                    "The aircraft file could not be updated: <aircraft.cfg> (it is missing or "
+                    "cannot be read)",
+                    "ERROR",
+                    Left::V2,
+                    Left::V1,
+                    Left::Absent,
+                    Left::OldAircraftFile}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UpgradeRunTest, FailureInTheLastEntryIsFollowedByTheErrorCompletion) {
     const std::vector<UpgradeEntry> catalogue = {aircraft, panel};
@@ -461,27 +568,6 @@ TEST_F(UpgradeRunTest, ExistingAircraftBackupIsKeptAndTheSettingsReplacedInPlace
     EXPECT_EQ(sim.read(folder + "/aircraft.upg1"), "the first run's copy\n");
     EXPECT_EQ(sim.read(folder + "/aircraft.cfg"),
               "[Electrical]\nelectric_always_available=0\n[Radios]\nAdf.2=1\n");
-}
-
-TEST_F(UpgradeRunTest, MissingAircraftFileFailsTheEntryAndIsNotCreated) {
-    const std::vector<UpgradeEntry> catalogue = {aircraft};
-    const std::string folder = FakeSimulator::folderOf(aircraft);
-    std::filesystem::remove(sim.path(folder + "/aircraft.cfg"));
-    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    runToEnd(run);
-    std::vector<std::string> expected = upgradedLines(aircraft);
-    expected.resize(17); // through "Creating a backup copy..."
-    expected.insert(expected.end(),
-                    {"Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd});
-    EXPECT_EQ(view.lines, expected);
-    EXPECT_THAT(view.errors,
-                ElementsAre(std::make_pair(std::string("Error in copying the backup aircraft file"),
-                                           std::string("Failure"))));
-    EXPECT_FALSE(sim.exists(folder + "/aircraft.cfg"));
-    EXPECT_FALSE(sim.exists(folder + "/aircraft.upg1"));
-    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v2); // verified before the step
 }
 
 TEST_F(UpgradeRunTest, FailedAircraftBackupStillWritesTheSettingsIntoAnExistingFile) {
@@ -586,42 +672,6 @@ TEST_F(UpgradeRunTest, FailedBackupThenFailedSettingsFailOnlyTheirOwnEntry) {
     EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(panel)), night.v2);
 }
 
-TEST_F(UpgradeRunTest, MissingAircraftFileBesideAnOldBackupFailsTheEntryAndIsNotCreated) {
-    const std::vector<UpgradeEntry> catalogue = {aircraft};
-    const std::string folder = FakeSimulator::folderOf(aircraft);
-    std::filesystem::rename(sim.path(folder + "/aircraft.cfg"),
-                            sim.path(folder + "/aircraft.upg1"));
-    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    runToEnd(run);
-    const std::string cfgText = shown(FakeSimulator::folderOf(aircraft) + "/aircraft.cfg");
-    EXPECT_THAT(view.errors,
-                ElementsAre(std::make_pair("The aircraft file could not be updated: " + cfgText +
-                                               " (it is missing or cannot be read)",
-                                           std::string("ERROR"))));
-    const std::vector<std::string> tail(view.lines.end() - 5, view.lines.end());
-    EXPECT_THAT(tail, ElementsAre("Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd));
-    EXPECT_FALSE(sim.exists(folder + "/aircraft.cfg"));
-    EXPECT_EQ(sim.read(folder + "/aircraft.upg1"), kAircraftCfg);
-}
-
-TEST_F(UpgradeRunTest, RunWithoutAnInstallerFolderGoesOnAndOpensTheLogOnceItExists) {
-    std::filesystem::remove_all(sim.path("VolaroUpgrade"));
-    const std::vector<UpgradeEntry> catalogue = {aircraft, panel};
-    UpgradeRun run(sim.root(), catalogue, view);
-
-    run.OnTimer();
-    EXPECT_FALSE(run.logOpen());
-    std::filesystem::create_directories(sim.path("VolaroUpgrade"));
-    runToEnd(run);
-    EXPECT_TRUE(run.logOpen());
-    EXPECT_EQ(sim.log(),
-              logText(std::vector<std::string>(view.lines.begin() + 2, view.lines.end())));
-    run.closeLog();
-    EXPECT_FALSE(run.logOpen());
-}
-
 // Whatever the patch program does wrong, the gauge ends as its original
 // bytes or as a verified version 2.
 struct FaultCase {
@@ -664,29 +714,89 @@ INSTANTIATE_TEST_SUITE_P(
                                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(UpgradeRunTest, LaunchFailureAfterTheGaugeWasDamagedPutsTheBackupBack) {
-    // Possible where a program can end with -1 (Windows): it ran, left a
-    // wrong gauge, and its code reads as "not started".
+// The completion report names the log: it must be there to read, also when
+// the installer data folder was never made.
+TEST_F(UpgradeRunTest, MissingInstallerFolderIsCreatedForTheLog) {
+    fs::remove_all(sim.path("VolaroUpgrade"));
     const std::vector<UpgradeEntry> catalogue = {aircraft};
     sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
-    sim.write(FakeSimulator::patchFile(aircraft), plainPatch(a332, "wrong\n"));
-    UpgradeRun run(sim.root(), catalogue, view, [](const PatchLaunch& launch) {
-        launchPatchProgram(launch);
-        return -1;
-    });
+    UpgradeRun run(sim.root(), catalogue, view);
 
     runToEnd(run);
-    std::vector<std::string> expected = lineThroughLaunch(aircraft);
-    expected.back() = "Faulty generated gauge deleted.";
-    expected.insert(expected.end(),
-                    {"Restoring the backup gauge...", "Gauge restore completed.",
-                     "Fatal error for A332_Korvanta", kHyphens, " ", kErrors, kEnd});
-    EXPECT_EQ(view.lines, expected);
-    EXPECT_THAT(view.errors, ElementsAre(std::make_pair(
-                                 std::string("Error in launching the patching program..."),
-                                 std::string("Failure"))));
-    EXPECT_EQ(sim.read(FakeSimulator::gaugeFile(aircraft)), a332.v1);
-    EXPECT_FALSE(sim.exists(FakeSimulator::backupFile(aircraft)));
+    run.closeLog();
+    EXPECT_EQ(view.lines.end()[-2], kErrors); // the patch program was in that folder too
+    ASSERT_TRUE(fs::is_directory(sim.path("VolaroUpgrade")));
+    std::vector<std::string> logged = sim.logLines();
+    std::erase_if(logged, [](const std::string& line) { return line.starts_with("ERROR: "); });
+    EXPECT_EQ(logged, view.lines);
+}
+
+TEST_F(UpgradeRunTest, LogThatCannotBeWrittenIsToldInTheWindowAndRetriedOnTheNextLine) {
+    fs::remove_all(sim.path("VolaroUpgrade"));
+    sim.write("VolaroUpgrade", "a file where the folder should be");
+    const std::vector<UpgradeEntry> catalogue = {aircraft};
+    sim.write(FakeSimulator::gaugeFile(aircraft), a332.v1);
+    UpgradeRun run(sim.root(), catalogue, view);
+
+    run.AddLine("first line");
+    run.tellIfLogUnwritten();
+    ASSERT_EQ(view.lines.size(), 2u);
+    const std::string notice = "The install log " +
+                               sim.path("VolaroUpgrade/Install_v2_Vol2.log").string() +
+                               " could not be written: ";
+    EXPECT_TRUE(view.lines[1].starts_with(notice)) << view.lines[1];
+    EXPECT_GT(view.lines[1].size(), notice.size() + 1) << "and why";
+
+    runToEnd(run);
+    const std::vector<std::string> tail(view.lines.end() - 4, view.lines.end());
+    EXPECT_THAT(tail, ElementsAre(" ", kErrors, view.lines[1], kEnd));
+
+    fs::remove(sim.path("VolaroUpgrade"));
+    fs::create_directory(sim.path("VolaroUpgrade"));
+    run.AddLine("a later line");
+    EXPECT_TRUE(run.logOpen());
+    const std::size_t shown = view.lines.size();
+    run.tellIfLogUnwritten();
+    EXPECT_EQ(view.lines.size(), shown);
+    run.closeLog();
+    EXPECT_EQ(sim.log(), logText({"a later line"}));
+}
+
+// Not a simulator with the package: nothing is made there, not even the
+// folder for a log.
+TEST_F(UpgradeRunTest, FolderWithoutTheGaugesOrNotThereGetsNoLogFolder) {
+    fs::remove_all(sim.path("VolaroUpgrade"));
+    const std::vector<UpgradeEntry> catalogue = {aircraft, panel};
+    UpgradeRun noGauges(sim.root(), catalogue, view);
+    noGauges.AddLine("a line");
+    noGauges.tellIfLogUnwritten();
+    EXPECT_EQ(noGauges.folderProblem(), FolderProblem::NoGaugeFound);
+    EXPECT_FALSE(sim.exists("VolaroUpgrade"));
+
+    const std::string gone = sim.root() + "-gone";
+    UpgradeRun missing(gone, catalogue, view);
+    missing.AddLine("a line");
+    EXPECT_EQ(missing.folderProblem(), FolderProblem::FolderMissing);
+    EXPECT_FALSE(fs::exists(gone));
+    EXPECT_THAT(view.lines, ElementsAre("a line", "a line"));
+}
+
+TEST_F(UpgradeRunTest, GaugesGoneBeforeTheRunEndWithoutTheSuccessLine) {
+    const std::vector<UpgradeEntry> catalogue = {aircraft, panel};
+    sim.write(FakeSimulator::gaugeFile(panel), night.v2);
+    UpgradeRun run(sim.root(), catalogue, view);
+    ASSERT_EQ(run.folderProblem(), FolderProblem::None);
+    fs::remove(sim.path(FakeSimulator::gaugeFile(panel)));
+
+    runToEnd(run);
+    std::vector<std::string> tail = {" "};
+    for (const std::string& line : folderProblemLines(FolderProblem::NoGaugeFound, sim.root()))
+        tail.push_back(line);
+    tail.push_back(kEnd);
+    EXPECT_EQ(std::vector<std::string>(view.lines.end() - static_cast<long>(tail.size()),
+                                       view.lines.end()),
+              tail);
+    EXPECT_EQ(std::count(view.lines.begin(), view.lines.end(), kSuccess), 0);
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 // The simulator root from the command line: every argument, joined by single
 // blanks, so that a root with blanks given without quotes arrives whole.
 
-#include "common/cli/commandsyntax.h"
-
 #include <QStringList>
 #include <optional>
 #include <string>
@@ -36,8 +34,3 @@ void parseArguments(const QStringList& arguments, std::string_view switchMarkers
 // nothing when they can. `maxRoot` is the longest root every path fits.
 std::optional<std::string> rootProblem(const QStringList& arguments, std::string_view switchMarkers,
                                        std::size_t maxRoot);
-
-// The upgrader's options and help. They count only when they lead the line:
-// anything else is the simulator folder, whatever it looks like.
-const cli::CommandSyntax& upgraderCommandSyntax();
-bool isOptionLine(const QStringList& arguments);

@@ -1,6 +1,6 @@
 // The root on Windows: path text is Windows-1252, as the system's file
 // functions take it, so a root it cannot hold is refused before anything runs.
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 
 #include <gtest/gtest.h>
 

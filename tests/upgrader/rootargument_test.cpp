@@ -1,5 +1,5 @@
 // The simulator root joined from the command-line arguments.
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "upgrader/commandline.h"
+#include "upgrader/rootargument.h"
+
 #include "common/platform/hostpath.h"
 
 void Upgrade2CommandLine::ParseParam(std::string_view param, bool, bool) {
@@ -37,36 +38,4 @@ std::optional<std::string> rootProblem(const QStringList& arguments, std::string
         return "The simulator folder given on the command line is too long: at most " +
                std::to_string(maxRoot) + " characters can be used.";
     return std::nullopt;
-}
-
-const cli::CommandSyntax& upgraderCommandSyntax() {
-    static const cli::CommandSyntax syntax{
-        "upgrader",
-        "upgrader SIMULATOR_FOLDER\n"
-        "upgrader --check SIMULATOR_FOLDER [--json]\n"
-        "upgrader --screenshots DIR",
-        "Opens the installer window, which moves the nine gauges of the package from\n"
-        "Upgrade v1 to version 2 when START is pressed. The simulator folder is every\n"
-        "argument joined by single blanks, so a folder with blanks may be given\n"
-        "unquoted.",
-        {{"check", nullptr,
-          "tell for each gauge what a run would do, changing nothing:\n"
-          "no file is written, no log, no window (exit 0 when a run would\n"
-          "succeed or has nothing to do, 1 when it would report an error)"},
-         {"json", nullptr, "with --check: the same as JSON"},
-         {"screenshots", "DIR", "render the window before START and after a run to PNG files"}},
-        "SIMULATOR_FOLDER",
-        "0 done, 1 failed, 2 bad arguments",
-    };
-    return syntax;
-}
-
-bool isOptionLine(const QStringList& arguments) {
-    if (arguments.isEmpty())
-        return false;
-    const QString& first = arguments.front();
-    return first == QStringLiteral("--help") || first == QStringLiteral("-h") ||
-           first == QStringLiteral("--check") || first == QStringLiteral("--json") ||
-           first == QStringLiteral("--screenshots") ||
-           first.startsWith(QStringLiteral("--screenshots="));
 }
