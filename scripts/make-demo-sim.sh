@@ -12,6 +12,11 @@ mkdir -p "$dir/Korvanta/Volaro" "$dir/Aircraft"
 
 # Wing of each type, to its real size (feet, degrees): area span root_chord
 # sweep (leading edge) apex_lon; the apex places the empty weight near 32 % MAC.
+# Positions are feet forward of the datum. The load manager writes its four
+# stations at fixed positions (forward hold 16.0, aft hold 0.0, business 26.0,
+# economy 0.0), so the empty weight lies some 7 to 8 ft ahead of 0.0: the
+# forward hold is ahead of it and the aft hold behind, as in the aircraft, and
+# a full aft hold moves the centre of gravity aft.
 a330_wing="3892.0 197.8 35.0 31.5"
 a346_wing="4730.0 208.2 40.5 31.1"
 
@@ -109,9 +114,9 @@ Transponder.1=1
 Marker.1=1
 
 [fuel]
-Center1=0.0, 0.0, 0.0, 11000.0, 0.0
-LeftMain=-10.0, -30.0, 0.0, 11300.0, 0.0
-RightMain=-10.0, 30.0, 0.0, 11300.0, 0.0
+Center1=9.0, 0.0, 0.0, 11000.0, 0.0
+LeftMain=-1.0, -30.0, 0.0, 11300.0, 0.0
+RightMain=-1.0, 30.0, 0.0, 11300.0, 0.0
 fuel_type=2
 number_of_tank_selectors=1
 electric_pump=1
@@ -123,11 +128,11 @@ induced_drag_scalar=1.0
 CFG
 }
 
-aircraft "Korvanta TEV A332GE"  "Korvanta A330-200 GE"  A330-200 "GE engines"  GE  264875 507000 -1.0 3968 26950 20789 16799 85.0 "$a330_wing" 29.0
-aircraft "Korvanta TEV A332RR"  "Korvanta A330-200 RR"  A330-200 "RR engines"  RR  264875 507000 -1.0 3968 26950 20789 16799 85.0 "$a330_wing" 29.0
-aircraft "Korvanta TEV A333GE"  "Korvanta A330-300 GE"  A330-300 "GE engines"  GE  267000 507000 -1.5 0 0 0 0 95.0 "$a330_wing" 28.5
-aircraft "Korvanta TEV A333RR"  "Korvanta A330-300 RR"  A330-300 "RR engines"  RR  267000 507000 -1.5 0 0 0 0 95.0 "$a330_wing" 28.5
-aircraft "Korvanta TEV A343CFM" "Korvanta A340-300 CFM" A340-300 "CFM engines" CFM 286150 608000 -1.5 4960 40000 25200 20393 95.0 "$a330_wing" 28.5
-aircraft "Korvanta TEV A346RR"  "Korvanta A340-600 RR"  A340-600 "RR engines"  RR  390220 837756 -2.0 5952 55000 30000 20000 115.0 "$a346_wing" 30.0
+aircraft "Korvanta TEV A332GE"  "Korvanta A330-200 GE"  A330-200 "GE engines"  GE  264875 507000 8.0 3968 26950 20789 16799 94.0 "$a330_wing" 38.0
+aircraft "Korvanta TEV A332RR"  "Korvanta A330-200 RR"  A330-200 "RR engines"  RR  264875 507000 8.0 3968 26950 20789 16799 94.0 "$a330_wing" 38.0
+aircraft "Korvanta TEV A333GE"  "Korvanta A330-300 GE"  A330-300 "GE engines"  GE  267000 507000 7.5 0 0 0 0 104.0 "$a330_wing" 37.5
+aircraft "Korvanta TEV A333RR"  "Korvanta A330-300 RR"  A330-300 "RR engines"  RR  267000 507000 7.5 0 0 0 0 104.0 "$a330_wing" 37.5
+aircraft "Korvanta TEV A343CFM" "Korvanta A340-300 CFM" A340-300 "CFM engines" CFM 286150 608000 7.5 4960 40000 25200 20393 104.0 "$a330_wing" 37.5
+aircraft "Korvanta TEV A346RR"  "Korvanta A340-600 RR"  A340-600 "RR engines"  RR  390220 837756 7.0 5952 55000 30000 20000 124.0 "$a346_wing" 39.0
 
 echo "$dir"

@@ -2,6 +2,7 @@
 
 #include "common/platform/windows1252.h"
 #include "common/ui/dialogunits.h"
+#include "common/ui/fillbar.h"
 #include "common/ui/screenfit.h"
 
 #include <QAbstractButton>
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPen>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -153,6 +153,12 @@ void TemplateDialog::showEvent(QShowEvent* event) {
         fit_->keepInside(screen->availableGeometry());
 }
 
+void TemplateDialog::setVisible(bool visible) {
+    if (visible && !isVisible())
+        fit_->adjustFrame();
+    QDialog::setVisible(visible);
+}
+
 bool TemplateDialog::isScrolling() const {
     return fit_->isScrolling();
 }
@@ -256,12 +262,9 @@ void TemplateDialog::build() {
             widget = list;
             break;
         }
-        case Kind::ProgressBar: {
-            auto* bar = new QProgressBar(content_);
-            bar->setTextVisible(false);
-            widget = bar;
+        case Kind::ProgressBar:
+            widget = new FillBar(content_);
             break;
-        }
         case Kind::Custom:
             break;
         }

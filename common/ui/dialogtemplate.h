@@ -50,8 +50,8 @@ enum class Kind {
     Edit,            // one-line edit field
     ListBox,
     DropDownList, // combo box without an edit field
-    ProgressBar,
-    Custom, // placed by the owner: placeCustom(id, widget)
+    ProgressBar,  // smooth, filled in proportion (FillBar)
+    Custom,       // placed by the owner: placeCustom(id, widget)
 };
 
 // Style bits of a row.
@@ -105,6 +105,8 @@ public:
 
     // Escape and the close box: command 2.
     void reject() override;
+    // Showing gives the window the frame its size allows (ScreenFit::adjustFrame).
+    void setVisible(bool visible) override;
 
     // A template larger than its screen's available area opens inside it,
     // its content scrolling and its bottom row of push buttons always in

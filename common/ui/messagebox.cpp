@@ -48,14 +48,23 @@ bool askToProceed(QWidget* owner, const QString& text, const QString& caption,
             Message{owner, text, caption, MessageIcon::Exclamation, {proceed, cancel}});
         return activeRecorder->proceed_;
     }
-    MessageBox box(MessageIcon::Exclamation, caption, text, owner);
-    box.setStandardButtons(QMessageBox::NoButton);
-    QPushButton* yes = box.addButton(proceed, QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
+    QuestionBox box(caption, text, proceed, cancel, owner);
     box.exec();
-    return box.clickedButton() == yes;
+    return box.proceeded();
+}
+
+QuestionBox::QuestionBox(const QString& caption, const QString& text, const QString& proceed,
+                         const QString& cancel, QWidget* owner)
+    : MessageBox(MessageIcon::Exclamation, caption, text, owner) {
+    setStandardButtons(QMessageBox::NoButton);
+    proceed_ = addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton* no = addButton(cancel, QMessageBox::RejectRole);
+    setDefaultButton(no);
+    setEscapeButton(no);
+}
+
+bool QuestionBox::proceeded() const {
+    return clickedButton() == proceed_;
 }
 
 // Non-breaking blanks keep each line of the text whole. A line too wide for

@@ -39,6 +39,20 @@ private:
     QString unwrapped(const QString& text) const;
 };
 
+// The box askToProceed shows: `cancel` is the default button and Escape's.
+class QuestionBox : public MessageBox {
+    Q_OBJECT
+public:
+    QuestionBox(const QString& caption, const QString& text, const QString& proceed,
+                const QString& cancel, QWidget* owner);
+
+    // After exec(): whether `proceed` was chosen.
+    bool proceeded() const;
+
+private:
+    QAbstractButton* proceed_ = nullptr;
+};
+
 // While one exists, messages are recorded instead of shown (innermost wins).
 class MessageRecorder {
 public:

@@ -1,5 +1,7 @@
 #include "common/ui/screenfit.h"
 
+#include "common/ui/wheelguard.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QResizeEvent>
@@ -84,6 +86,7 @@ void ScreenFit::fitTo(const QRect& available) {
         return;
     }
     startScrolling();
+    guard_->guardContent(); // controls placed since the window began to scroll
     sizeForScrolling(available);
 }
 
@@ -95,6 +98,18 @@ void ScreenFit::keepInside(const QRect& available) {
     const int x = std::clamp(client.x(), room.left(), room.right() + 1 - client.width());
     const int y = std::clamp(client.y(), room.top(), room.bottom() + 1 - client.height());
     window_.setGeometry(QRect(QPoint(x, y), client.size()));
+}
+
+void ScreenFit::adjustFrame() {
+    Qt::WindowFlags flags = window_.windowFlags();
+    maximiseBoxWanted_ = maximiseBoxWanted_ || flags.testFlag(Qt::WindowMaximizeButtonHint);
+    const bool fixed = !isScrolling();
+    // Maximised, a fixed window would lie in a black margin; the fixed-size
+    // frame keeps Windows (and Wine) from stretching it too.
+    flags.setFlag(Qt::WindowMaximizeButtonHint, !fixed && maximiseBoxWanted_);
+    flags.setFlag(Qt::MSWindowsFixedSizeDialogHint, fixed);
+    if (flags != window_.windowFlags())
+        window_.setWindowFlags(flags);
 }
 
 void ScreenFit::keepFixedSize() {
@@ -115,6 +130,7 @@ void ScreenFit::startScrolling() {
     scroll_->setWidgetResizable(false);
     scroll_->setWidget(&content_);
     strip_ = new ButtonStrip(&window_, *scroll_, content_, buttons_, homes_, stripTop_);
+    guard_ = new WheelGuard(*scroll_);
 
     auto* layout = new QVBoxLayout(&window_);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -138,9 +154,10 @@ void ScreenFit::stopScrolling() {
         content_.show();
         delete window_.layout();
         delete strip_;
-        delete scroll_;
+        delete scroll_; // and its wheel guard
         strip_ = nullptr;
         scroll_ = nullptr;
+        guard_ = nullptr;
     }
     window_.setFixedSize(content_.size());
 }

@@ -2,7 +2,8 @@
 // Keeps a window that is built at a fixed size inside the area its screen
 // offers. A window that fits keeps its fixed size; one that does not opens
 // as large as the area allows, its content scrolls, and the row of buttons at
-// its bottom (OK, Cancel, Close, ...) stays visible below the content.
+// its bottom (OK, Cancel, Close, ...) stays visible below the content, and
+// the mouse wheel scrolls it rather than the controls it passes (wheelguard.h).
 
 #include <QList>
 #include <QMargins>
@@ -42,6 +43,13 @@ public:
     // a window placed at the top of the screen would have its title bar above it.
     void keepInside(const QRect& available);
 
+    // The window's frame as its size allows: a fixed-size window has no
+    // maximise box and a frame that cannot be stretched; a scrolling one may
+    // be resized within the screen, and keeps a maximise box its owner gave
+    // it. Before the window is shown: a shown window hides when its frame
+    // changes.
+    void adjustFrame();
+
     bool isScrolling() const { return scroll_ != nullptr; }
     QScrollArea* scrollArea() const { return scroll_; }
     // The band that holds the buttons while the content scrolls, else nullptr.
@@ -57,8 +65,10 @@ private:
     QList<QWidget*> buttons_;
     QList<QRect> homes_; // the buttons' places in the content
     int stripTop_ = 0;
+    bool maximiseBoxWanted_ = false;
     QScrollArea* scroll_ = nullptr;
     class ButtonStrip* strip_ = nullptr;
+    class WheelGuard* guard_ = nullptr; // owned by scroll_
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "configurator/res/shellart.h"
 #include "configurator/session/sessionstate.h"
 
+#include <QMouseEvent>
 #include <QPixmap>
 
 namespace {
@@ -30,8 +31,24 @@ const QImage& aircraftImage(int index) {
 
 AircraftSelector::AircraftSelector(QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent) {
-    for (int i = 0; i < kAircraftCount; ++i)
+    for (int i = 0; i < kAircraftCount; ++i) {
         setImage(kFirstAircraftButton + i, QPixmap::fromImage(aircraftImage(i)));
+        control(kFirstAircraftButton + i)->installEventFilter(this);
+    }
+}
+
+bool AircraftSelector::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int id = kFirstAircraftButton; id < kFirstAircraftButton + kAircraftCount; ++id) {
+            if (watched == control(id)) {
+                onCommand(id);
+                onCommand(2);
+                return true;
+            }
+        }
+    }
+    return ui::TemplateDialog::eventFilter(watched, event);
 }
 
 void AircraftSelector::onCommand(int id) {

@@ -1,7 +1,8 @@
 #pragma once
 // The aircraft selector: each aircraft button stores its code in
 // `CurrentAircraft` without closing; "Select an aircraft...", Escape and the
-// close box end the window.
+// close box end the window. A double-click on an aircraft chooses it and
+// ends the window, as its click and then "Select an aircraft..." would.
 
 #include "common/ui/dialogtemplate.h"
 
@@ -15,6 +16,7 @@ public:
 
 protected:
     void onCommand(int id) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // Runs the selector once, modally.

@@ -130,6 +130,19 @@ void CommandTable::set(int number, std::int32_t modifier, std::int32_t keyCode) 
     slots_[static_cast<std::size_t>(number)].keyCode = keyCode;
 }
 
+std::vector<int> CommandTable::slotsWithShortcut(std::int32_t modifier, std::int32_t keyCode,
+                                                 int except) const {
+    std::vector<int> holders;
+    if (keyCode == 0)
+        return holders;
+    for (int number = 0; number < kNamedCount; ++number) {
+        const CommandSlot& other = slots_[static_cast<std::size_t>(number)];
+        if (number != except && other.modifier == modifier && other.keyCode == keyCode)
+            holders.push_back(number);
+    }
+    return holders;
+}
+
 void CommandTable::resetToDefaults() {
     slots_.fill(CommandSlot{{}, kNoModifier, 0});
     for (const DefaultCommand& command : kDefaults)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace keys {
 
@@ -33,6 +34,12 @@ public:
     std::int32_t modifier(int number) const { return slot(number).modifier; }
     std::int32_t keyCode(int number) const { return slot(number).keyCode; }
     void set(int number, std::int32_t modifier, std::int32_t keyCode);
+
+    // The commands offered to the user, other than `except`, that already
+    // have this shortcut, in slot order. A shortcut without a key (key code
+    // 0) is no shortcut and is shared by nobody.
+    std::vector<int> slotsWithShortcut(std::int32_t modifier, std::int32_t keyCode,
+                                       int except) const;
 
     void resetToDefaults();
 

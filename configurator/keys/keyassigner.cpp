@@ -23,7 +23,31 @@ constexpr ui::Control kControls[] = {
 };
 constexpr ui::DialogTemplate kTemplate{"Key Assignment", 187, 129, kControls};
 
+QString nameOf(const CommandTable& table, int slot) {
+    return platform::fromWindows1252(table.name(slot));
+}
+
 } // namespace
+
+DuplicateQuestion duplicateShortcutQuestion(const CommandTable& table, int slot,
+                                            std::int32_t modifier, std::int32_t keyCode,
+                                            const std::vector<int>& holders) {
+    const QString shortcut = platform::fromWindows1252(shortcutText(modifier, keyCode));
+    QString text = QStringLiteral("%1 is already assigned to\n").arg(shortcut);
+    for (const int holder : holders)
+        text += QStringLiteral("    %1\n").arg(nameOf(table, holder));
+    if (holders.size() == 1) {
+        text += QStringLiteral("\nReplace: %1 gets %2, and %3 is left with no key.\n"
+                               "Keep Both: both commands react to %2.")
+                    .arg(nameOf(table, slot), shortcut, nameOf(table, holders.front()));
+    } else {
+        text += QStringLiteral("\nReplace: %1 gets %2, and the commands above are left with no "
+                               "key.\nKeep Both: all these commands react to %2.")
+                    .arg(nameOf(table, slot), shortcut);
+    }
+    return {QStringLiteral("Key already assigned"), text, QStringLiteral("Replace"),
+            QStringLiteral("Keep Both")};
+}
 
 CKeyAssigner::CKeyAssigner(CommandTable& table, int slot, QWidget* parent)
     : ui::TemplateDialog(kTemplate, parent)
@@ -63,7 +87,20 @@ void CKeyAssigner::onCommand(int id) {
         modifier = kShift;
     if (combination.ctrl)
         modifier = combination.shift ? kShiftCtrl : kCtrl;
-    table_.set(slot_, modifier, keyCodeFromVirtualKey(combination.virtualKey));
+    const std::int32_t keyCode = keyCodeFromVirtualKey(combination.virtualKey);
+    // Two commands on one shortcut both react to it in the cockpit: say so,
+    // and let the user choose.
+    const std::vector<int> holders = table_.slotsWithShortcut(modifier, keyCode, slot_);
+    if (!holders.empty()) {
+        const DuplicateQuestion question =
+            duplicateShortcutQuestion(table_, slot_, modifier, keyCode, holders);
+        if (ui::askToProceed(this, question.text, question.caption, question.replace,
+                             question.keepBoth)) {
+            for (const int holder : holders)
+                table_.set(holder, kNoModifier, 0);
+        }
+    }
+    table_.set(slot_, modifier, keyCode);
     ui::TemplateDialog::onCommand(id);
 }
 

@@ -5,9 +5,21 @@
 #include "common/ui/dialogtemplate.h"
 #include "configurator/keys/commandtable.h"
 
+#include <QString>
+#include <vector>
+
 namespace keys {
 
 class KeyCaptureField;
+
+// What the capture dialog asks when the shortcut chosen for `slot` is
+// already `holders`' (other commands of `table`).
+struct DuplicateQuestion {
+    QString caption, text, replace, keepBoth;
+};
+DuplicateQuestion duplicateShortcutQuestion(const CommandTable& table, int slot,
+                                            std::int32_t modifier, std::int32_t keyCode,
+                                            const std::vector<int>& holders);
 
 class CKeyAssigner : public ui::TemplateDialog {
     Q_OBJECT

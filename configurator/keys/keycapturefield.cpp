@@ -111,8 +111,18 @@ void KeyCaptureField::clearCombination() {
 }
 
 bool KeyCaptureField::event(QEvent* event) {
+    // Shift+Tab is a combination like any other; Tab alone still leaves the
+    // field, so the keyboard reaches OK and Cancel.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Backtab ||
+            (key->key() == Qt::Key_Tab && key->modifiers().testFlag(Qt::ShiftModifier))) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
     // Keys the dialog would take as shortcuts belong to the capture, except
-    // Tab, Enter and Escape, which keep moving focus, accepting and cancelling.
+    // Enter and Escape, which keep accepting and cancelling.
     if (event->type() == QEvent::ShortcutOverride) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter) {
@@ -143,6 +153,8 @@ void KeyCaptureField::keyPressEvent(QKeyEvent* event) {
             display(combination, QString(), false);
         return;
     }
+    if (key == Qt::Key_Backtab)
+        combination.shift = true; // Qt's name for Shift+Tab
     combination.virtualKey = virtualKeyOfEvent(*event, layout, native_);
     // The name of the key code OK will store: a key outside the tables (the
     // space bar, Enter with a modifier, ...) shows "No key defined", as the

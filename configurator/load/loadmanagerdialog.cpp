@@ -1,6 +1,7 @@
 #include "configurator/load/loadmanagerdialog.h"
 
 #include "common/ui/coloredit.h"
+#include "common/ui/fillbar.h"
 #include "common/ui/outsidechange.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/res/loadmanagerart.h"
@@ -158,12 +159,6 @@ const QColor kCargoPercent{192, 255, 192};
 const QColor kCargoWeightColour{128, 255, 128};
 const QColor kZfwBackground{0, 0, 150};
 
-QString barStyle(const QColor& fill) {
-    return QStringLiteral("QProgressBar { background: white; border: 1px solid #5a6a7e; }"
-                          "QProgressBar::chunk { background: %1; }")
-        .arg(fill.name());
-}
-
 } // namespace
 
 int LoadManagerDialog::templateId(int aircraftCode) {
@@ -193,8 +188,8 @@ LoadManagerDialog::LoadManagerDialog(CLoadManager& model, QWidget* parent)
     control<QProgressBar>(kAftBar)->setRange(0, 100);
     for (const int id : {kBusinessBar, kEconomyBar, kForwardBar, kAftBar}) {
         const bool cabin = id == kBusinessBar || id == kEconomyBar;
-        control<QProgressBar>(id)->setStyleSheet(
-            barStyle(cabin ? kPassengerWeight : kCargoWeightColour));
+        control<ui::FillBar>(id)->setColors(Qt::white,
+                                            cabin ? kPassengerWeight : kCargoWeightColour);
     }
 
     // Every opening starts in kilograms, whatever the preferences say.

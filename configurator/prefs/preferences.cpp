@@ -69,7 +69,7 @@ void GetUnit() {
     get(&Values::unitSystem);
 }
 void GetPushbackType() {
-    Working.pushbackType = 0;
+    get(&Values::pushbackType);
 }
 void GetUserExperience() {
     get(&Values::userExperience);

@@ -17,7 +17,7 @@ inline constexpr const char* kSection = "Common";
 // the get operations at its opening and the set operations at Ok.
 struct Values {
     std::int32_t unitSystem = 0;        // 0 metric (kg), 1 imperial (lbs)
-    std::int32_t pushbackType = 0;      // 0 standard, 1 PPU
+    std::int32_t pushbackType = 0;      // 0 standard, 1 PPU (any other number: PPU)
     std::int32_t userExperience = 1;    // 0 beginner, 1 intermediate, 2 expert
     std::int32_t panelVolume = 100;     // percent
     std::int32_t irsAlignmentTime = 60; // seconds
@@ -55,7 +55,7 @@ std::int32_t readSetting(const char* key, std::int32_t fallback);
 
 // Get operations: each fills its working value from the file.
 void GetUnit();
-void GetPushbackType(); // never reads the file: always standard
+void GetPushbackType(); // 0 standard; any other number shows as PPU and is kept
 void GetUserExperience();
 void GetPanelVolume();
 void GetIRSAlignmentTime();

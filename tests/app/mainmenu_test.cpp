@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -266,6 +267,45 @@ TEST_F(MainMenu, RealSelectorArrowKeysChooseAndReturnGoesOn) {
     menu.sendCommand(CMainMenuDlg::kFuelPlanner);
     EXPECT_EQ(openings, 1);
     EXPECT_EQ(log_.created, std::vector<int>{kA330_300});
+}
+
+// The real selector by mouse: a double-click on an aircraft chooses it and
+// goes on, as its click and then "Select an aircraft..." would.
+TEST_F(MainMenu, RealSelectorDoubleClickChoosesTheAircraftAndGoesOn) {
+    MenuTools tools = fakeTools({});
+    tools.selectAircraft = standardTools().selectAircraft;
+    int openings = 0;
+    std::function<void()> answer = [&] {
+        auto* selector = qobject_cast<AircraftSelector*>(QApplication::activeModalWidget());
+        if (!selector) {
+            QTimer::singleShot(0, answer);
+            return;
+        }
+        ++openings;
+        QWidget* button = selector->control(1010);
+        const QPointF at = QRectF(button->rect()).center();
+        // The events of a double-click, in the order the platform sends them.
+        for (const auto& [type, buttons] :
+             std::initializer_list<std::pair<QEvent::Type, Qt::MouseButtons>>{
+                 {QEvent::MouseButtonPress, Qt::LeftButton},
+                 {QEvent::MouseButtonRelease, Qt::NoButton},
+                 {QEvent::MouseButtonDblClick, Qt::LeftButton},
+                 {QEvent::MouseButtonRelease, Qt::NoButton}}) {
+            QMouseEvent event(type, at, button->mapToGlobal(at), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(button, &event);
+        }
+        if (selector->isVisible()) {
+            ADD_FAILURE() << "the double-click left the selector open";
+            selector->reject();
+        }
+    };
+    QTimer::singleShot(0, answer);
+    CMainMenuDlg menu(tools);
+    menu.sendCommand(CMainMenuDlg::kLoadManager);
+    EXPECT_EQ(openings, 1);
+    EXPECT_EQ(log_.created, std::vector<int>{kA340_300});
+    EXPECT_EQ(log_.execs, 1);
 }
 
 // Mean lightness of the middle of a button as drawn: its image, not its frame.

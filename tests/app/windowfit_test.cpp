@@ -24,10 +24,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSlider>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -40,6 +43,7 @@ struct WindowCase {
     int width, height; // dialog units of its template
     std::function<std::unique_ptr<ui::TemplateDialog>()> open;
     std::vector<int> buttons; // the push buttons that must stay in view
+    bool maximiseBox = false; // given one by its owner, kept while it scrolls
 };
 
 void PrintTo(const WindowCase& c, std::ostream* os) {
@@ -65,8 +69,8 @@ const WindowCase kWindows[] = {
     {"MainMenu", 319, 227, [] { return std::make_unique<CMainMenuDlg>(); }, {2}},
     {"AircraftSelector", 214, 230, [] { return std::make_unique<AircraftSelector>(); }, {2}},
     {"Configuration", 439, 293, [] { return std::make_unique<ConfigurationDialog>(); }, {1, 2}},
-    {"LoadManagerA330_200", 410, 437, [] { return loadManager(kA330_200); }, {1, 2}},
-    {"LoadManagerA340_600", 410, 437, [] { return loadManager(kA340_600); }, {1, 2}},
+    {"LoadManagerA330_200", 410, 437, [] { return loadManager(kA330_200); }, {1, 2}, true},
+    {"LoadManagerA340_600", 410, 437, [] { return loadManager(kA340_600); }, {1, 2}, true},
     {"FuelPlanner",
      314,
      320,
@@ -123,9 +127,16 @@ TEST_P(WindowOnASmallScreen, OpensInsideTheAvailableAreaWithItsButtonsInView) {
         EXPECT_FALSE(window->isScrolling());
         EXPECT_EQ(window->size(), natural);
         EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed, as before";
+        // Neither maximised nor stretched into a black margin.
+        EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
         return;
     }
     ASSERT_TRUE(window->isScrolling());
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+    EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), c.maximiseBox);
+    EXPECT_LT(window->minimumSize().height(), window->maximumSize().height())
+        << "may be resized within the screen";
     QScrollArea* scroll = window->scrollArea();
     EXPECT_EQ(scroll->widget()->size(), natural) << "the content keeps its template size";
 
@@ -149,6 +160,34 @@ TEST_P(WindowOnASmallScreen, OpensInsideTheAvailableAreaWithItsButtonsInView) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowOnASmallScreen, testing::ValuesIn(kWindows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Turned to scroll the window, the wheel passing over a trackbar once moved
+// the aft hold from 49 to 67 % unseen.
+TEST(LoadManagerOnASmallScreen, WheelScrollsTheWindowAndLeavesTheTrackbarsAlone) {
+    ui::MessageRecorder messages;
+    const std::unique_ptr<ui::TemplateDialog> window = loadManager(kA330_200);
+    window->show();
+    QApplication::processEvents();
+    if (!window->isScrolling())
+        GTEST_SKIP() << "the window fits at this scale";
+    auto* aft = window->control<QSlider>(1014);
+    aft->setValue(49);
+    const QString aftWeight = window->control<QLineEdit>(1022)->text();
+    QScrollBar* scroll = window->scrollArea()->verticalScrollBar();
+    const int before = scroll->value();
+
+    const QPointF at = QRectF(aft->rect()).center();
+    QWheelEvent wheel(at, aft->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(aft, &wheel);
+    EXPECT_EQ(aft->value(), 49);
+    EXPECT_EQ(window->control<QLineEdit>(1022)->text(), aftWeight);
+    EXPECT_GT(scroll->value(), before);
+
+    aft->setFocus(); // chosen by the user: now the wheel is the trackbar's
+    QApplication::sendEvent(aft, &wheel);
+    EXPECT_NE(aft->value(), 49);
+}
 
 } // namespace
 

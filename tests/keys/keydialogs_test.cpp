@@ -180,8 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "No key defined"},
                     CaptureCase{"EnterWithCtrl", Qt::Key_Return, Qt::ControlModifier, 2, 0,
                                 "CTRL + No key defined"},
-                    CaptureCase{"CtrlKeypad7", Qt::Key_7, Qt::ControlModifier | Qt::KeypadModifier,
-                                2, 0x47, "CTRL + 7 (NUMPAD)"},
+                    CaptureCase{"Keypad7", Qt::Key_7, Qt::KeypadModifier, 0, 0x47, "7 (NUMPAD)"},
                     CaptureCase{"MainRow7", Qt::Key_7, Qt::NoModifier, 0, 8, "7"},
                     CaptureCase{"Home", Qt::Key_Home, Qt::NoModifier, 0, 0xC7, "Home"},
                     CaptureCase{"OtherStatesIgnored", Qt::Key_F5,
@@ -217,6 +216,106 @@ TEST_F(KeyDialogs, AltIsRefusedAndNothingStored) {
     assigner.sendCommand(1);
     EXPECT_EQ(table.modifier(43), 2);
     EXPECT_EQ(table.keyCode(43), 0x40);
+}
+
+struct DuplicateCase {
+    const char* name;
+    bool replace;      // the answer
+    int otherModifier; // slot 03 afterwards
+    int otherKeyCode;
+};
+void PrintTo(const DuplicateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DuplicateShortcut : public KeyDialogs, public testing::WithParamInterface<DuplicateCase> {};
+
+// CTRL + I is the INIT key's (slot 03); chosen for AP1 (slot 38).
+TEST_P(DuplicateShortcut, OkNamesTheOtherCommandAndDoesWhatTheUserChose) {
+    const DuplicateCase& c = GetParam();
+    messages.answerQuestionsWith(c.replace);
+    CKeyAssigner assigner(table, 38);
+    press(assigner.captureField(), Qt::Key_I, Qt::ControlModifier);
+    assigner.sendCommand(1);
+
+    ASSERT_EQ(messages.messages().size(), 1u);
+    const ui::Message& question = messages.messages()[0];
+    EXPECT_EQ(question.caption, QStringLiteral("Key already assigned"));
+    EXPECT_EQ(question.text, QStringLiteral("CTRL + I is already assigned to\n"
+                                            "    [MCDU] INIT Key\n\n"
+                                            "Replace: [FCU] Toggle AP1 gets CTRL + I, and [MCDU] "
+                                            "INIT Key is left with no key.\n"
+                                            "Keep Both: both commands react to CTRL + I."));
+    EXPECT_EQ(question.choices,
+              (QStringList{QStringLiteral("Replace"), QStringLiteral("Keep Both")}));
+    EXPECT_EQ(question.owner, &assigner);
+    EXPECT_EQ(assigner.result(), 1);
+    EXPECT_EQ(table.modifier(38), 2);
+    EXPECT_EQ(table.keyCode(38), 0x17);
+    EXPECT_EQ(table.modifier(3), c.otherModifier);
+    EXPECT_EQ(table.keyCode(3), c.otherKeyCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothAnswers, DuplicateShortcut,
+                         testing::Values(DuplicateCase{"Replace", true, 0, 0},
+                                         DuplicateCase{"KeepBoth", false, 2, 0x17}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(KeyDialogs, EveryOtherHolderOfTheShortcutIsNamedAndReplaced) {
+    table.set(40, keys::kCtrl, 0x17); // a hand-edited file may share it already
+    messages.answerQuestionsWith(true);
+    CKeyAssigner assigner(table, 38);
+    press(assigner.captureField(), Qt::Key_I, Qt::ControlModifier);
+    assigner.sendCommand(1);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.startsWith(
+        QStringLiteral("CTRL + I is already assigned to\n    [MCDU] INIT Key\n"
+                       "    [FCU] Toggle EXPED\n\nReplace: [FCU] Toggle AP1 gets CTRL + I, and "
+                       "the commands above are left with no key.\n")))
+        << messages.messages()[0].text.toStdString();
+    EXPECT_EQ(table.keyCode(3), 0);
+    EXPECT_EQ(table.keyCode(40), 0);
+    EXPECT_EQ(table.keyCode(38), 0x17);
+}
+
+// No key is no shortcut, and a command's own shortcut is no duplicate.
+TEST_F(KeyDialogs, NoQuestionWithoutAnotherHolder) {
+    const struct {
+        int slot, key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {
+        {38, 0, Qt::NoModifier},                // nothing pressed: many commands have no key
+        {38, Qt::Key_Space, Qt::ShiftModifier}, // SHIFT + No key defined
+        {3, Qt::Key_I, Qt::ControlModifier},    // the INIT key's own CTRL + I
+        {38, Qt::Key_I, Qt::ShiftModifier},     // another modifier
+    };
+    for (const auto& c : cases) {
+        CKeyAssigner assigner(table, c.slot);
+        if (c.key != 0)
+            press(assigner.captureField(), c.key, c.modifiers);
+        assigner.sendCommand(1);
+        EXPECT_EQ(assigner.result(), 1);
+    }
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+// Shift+Tab is captured; Tab alone still leaves the field for OK.
+TEST_F(KeyDialogs, ShiftTabIsCapturedLikeAnyOtherKey) {
+    CKeyAssigner assigner(table, 43);
+    assigner.show();
+    assigner.captureField()->setFocus();
+    press(assigner.captureField(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(assigner.focusWidget(), assigner.captureField());
+    EXPECT_EQ(assigner.captureField()->text(), QStringLiteral("SHIFT + No key defined"));
+    EXPECT_EQ(assigner.captureField()->combination(), (KeyCombination{0x09, true, false, false}));
+    press(assigner.captureField(), Qt::Key_F7, Qt::ShiftModifier); // later keys still count
+    EXPECT_EQ(assigner.captureField()->text(), QStringLiteral("SHIFT + F7"));
+
+    press(assigner.captureField(), Qt::Key_Tab);
+    EXPECT_EQ(assigner.focusWidget(), assigner.control(1));
+    assigner.sendCommand(1);
+    EXPECT_EQ(table.modifier(43), 1);
+    EXPECT_EQ(table.keyCode(43), 0x41);
 }
 
 TEST_F(KeyDialogs, ChangeRunsTheCaptureModally) {

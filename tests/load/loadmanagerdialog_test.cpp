@@ -2,6 +2,7 @@
 
 #include "common/backup/backupstore.h"
 #include "common/ui/coloredit.h"
+#include "common/ui/fillbar.h"
 #include "common/ui/messagebox.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagertool.h"
@@ -135,8 +136,9 @@ TEST_F(LoadManagerDialogTest, EveryTrackbarMoveSynchronisesAtOnce) {
              keyClick(economy, Qt::Key_PageUp);
          },
          10},
-        {"wheel",
+        {"wheel, once the trackbar has the focus",
          [&] {
+             economy->setFocus();
              const QPointF at = economy->rect().center();
              QWheelEvent wheel(at, economy->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
                                Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -218,11 +220,19 @@ TEST_F(LoadManagerDialogTest, FieldsCarryTheirColoursAndTheZfwItsBoldFont) {
     EXPECT_TRUE(zfw.bold());
     EXPECT_EQ(zfw.pointSize(), 9);
     EXPECT_EQ(zfw.families().value(0), QStringLiteral("Tahoma"));
-    EXPECT_TRUE(dialog.control<QProgressBar>(kBusinessBar)
-                    ->styleSheet()
-                    .contains(QColor(255, 200, 130).name()));
-    EXPECT_TRUE(
-        dialog.control<QProgressBar>(kAftBar)->styleSheet().contains(QColor(128, 255, 128).name()));
+    const struct {
+        int id;
+        QColor fill;
+    } bars[] = {{kBusinessBar, {255, 200, 130}},
+                {kEconomyBar, {255, 200, 130}},
+                {kForwardBar, {128, 255, 128}},
+                {kAftBar, {128, 255, 128}}};
+    for (const auto& b : bars) {
+        const auto* bar = dialog.control<ui::FillBar>(b.id);
+        ASSERT_NE(bar, nullptr) << b.id;
+        EXPECT_EQ(bar->fillColor(), b.fill) << b.id;
+        EXPECT_EQ(bar->backgroundColor(), QColor(Qt::white)) << b.id;
+    }
 }
 
 TEST_F(LoadManagerDialogTest, ImagesHaveTheirPixelSizesPerAircraft) {

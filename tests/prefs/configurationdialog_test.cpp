@@ -81,12 +81,40 @@ TEST_F(ConfigurationWindow, UntouchedOutOfRangeValuesAreWrittenBackUnchanged) {
     auto d = open();
     EXPECT_FALSE(d->isChecked(1007) || d->isChecked(1008) || d->isChecked(1009));
     EXPECT_TRUE(d->isChecked(1026));
-    EXPECT_TRUE(d->isChecked(1023)); // a stored PPU is not shown
+    EXPECT_TRUE(d->isChecked(1024)); // PPU, as stored
     click(*d, 1);
     EXPECT_EQ(written("IRSAlignmentTime"), "900");
     EXPECT_EQ(written("UserExperience"), "5");
     EXPECT_EQ(written("AutoPause"), "7");
     EXPECT_EQ(written("FMGCSaveMode"), "3");
+    EXPECT_EQ(written("PushbackType"), "1");
+}
+
+// A PPU chosen once stays chosen through later openings and Oks.
+TEST_F(ConfigurationWindow, PushbackChoiceSurvivesReopeningAndOk) {
+    writePrefs("[Common]\nPushbackType=0\n");
+    auto d = open();
+    EXPECT_TRUE(d->isChecked(1023));
+    click(*d, 1024);
+    click(*d, 1);
+    EXPECT_EQ(written("PushbackType"), "1");
+
+    d = open();
+    EXPECT_TRUE(d->isChecked(1024));
+    EXPECT_FALSE(d->isChecked(1023));
+    click(*d, 1005); // another change
+    click(*d, 1);
+    EXPECT_EQ(written("PushbackType"), "1");
+    EXPECT_EQ(written("UnitSystem"), "1");
+
+    writePrefs("[Common]\nPushbackType=4\n"); // hand-edited: PPU, kept unless chosen again
+    d = open();
+    EXPECT_TRUE(d->isChecked(1024));
+    click(*d, 1);
+    EXPECT_EQ(written("PushbackType"), "4");
+    d = open();
+    click(*d, 1023);
+    click(*d, 1);
     EXPECT_EQ(written("PushbackType"), "0");
 }
 
@@ -122,7 +150,7 @@ TEST_F(ConfigurationWindow, TabEntersEachRadioGroupAtItsCheckedButton) {
     EXPECT_EQ(tab(*d), d->control(1005)) << "Imperial";
     d->control(1027)->setFocus(); // the modifiers are disabled by the lock key
     EXPECT_EQ(tab(*d), d->control(1017)) << "Scroll Lock";
-    click(*d, 1024); // the pushback type is never read: it opens at Standard
+    click(*d, 1024); // nothing stored: it opens at Standard
     d->control(1022)->setFocus();
     EXPECT_EQ(tab(*d), d->control(1024)) << "PPU";
 

@@ -57,11 +57,19 @@ TEST_F(Preferences, MissingFileGivesEveryDefault) {
         EXPECT_EQ(prefs::Working.*setting.value, defaults.*setting.value) << setting.key;
 }
 
-TEST_F(Preferences, StoredPushbackIsNeverRead) {
-    writePrefs("[Common]\nPushbackType=1\nAutoPause=7\n");
-    prefs::getAll();
-    EXPECT_EQ(prefs::Working.pushbackType, 0);
-    EXPECT_EQ(prefs::Working.autoPause, 7);
+// The PPU choice survives the next opening (and so the next Ok).
+TEST_F(Preferences, StoredPushbackIsReadLikeTheOthers) {
+    const std::pair<const char*, int> cases[] = {
+        {"[Common]\nPushbackType=1\n", 1}, {"[Common]\nPushbackType=0\n", 0},
+        {"[Common]\nPushbackType=3\n", 3}, {"[Common]\nPushbackType=abc\n", 0},
+        {"[Common]\nUnitSystem=1\n", 0},
+    };
+    for (const auto& [file, expected] : cases) {
+        writePrefs(file);
+        prefs::Working.pushbackType = 7;
+        prefs::getAll();
+        EXPECT_EQ(prefs::Working.pushbackType, expected) << file;
+    }
 }
 
 TEST_F(Preferences, SetAllAppendsCommonInWriteOrderAfterColdAndDark) {
@@ -141,7 +149,7 @@ TEST_F(Preferences, JsonCommandPrintsWhatTheGetOperationsRead) {
     out.flush();
     // JSON objects are unordered: compared as parsed.
     EXPECT_EQ(QJsonDocument::fromJson(outText.toUtf8()),
-              QJsonDocument::fromJson("{\n  \"UnitSystem\": 0,\n  \"PushbackType\": 0,\n"
+              QJsonDocument::fromJson("{\n  \"UnitSystem\": 0,\n  \"PushbackType\": 1,\n"
                                       "  \"UserExperience\": 1,\n  \"PanelVolume\": 100,\n"
                                       "  \"IRSAlignmentTime\": 900,\n  \"Modifier\": 0,\n"
                                       "  \"Locker\": 0,\n  \"AutoPause\": 0,\n"
@@ -149,6 +157,12 @@ TEST_F(Preferences, JsonCommandPrintsWhatTheGetOperationsRead) {
         << outText.toStdString();
     EXPECT_TRUE(outText.endsWith(QLatin1Char('\n')));
     EXPECT_TRUE(errText.isEmpty());
+
+    outText.clear();
+    EXPECT_EQ(runPrefsCommand({}, out, err), 0);
+    out.flush();
+    EXPECT_TRUE(outText.contains(QStringLiteral("\nPushbackType      1\n")))
+        << outText.toStdString();
     EXPECT_EQ(runPrefsCommand({QStringLiteral("--xml")}, out, err), 2);
 }
 
