@@ -104,8 +104,9 @@ TEST(Layering, EveryFolderIncludesOnlyFromTheFoldersBelowIt) {
             bool hasSources = false;
             for (const auto& file : fs::directory_iterator(entry.path()))
                 hasSources |= file.path().extension() == ".cpp" || file.path().extension() == ".h";
-            if (hasSources)
+            if (hasSources) {
                 EXPECT_TRUE(checked.count(folder)) << folder << " has no place in the layers";
+            }
         }
     }
 }

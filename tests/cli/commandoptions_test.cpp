@@ -134,8 +134,9 @@ TEST_F(CommandOptions, TheSameLineMeansTheSameInEveryCommand) {
             const CommandRun r = run(command, c.aircraft, c.extra);
             EXPECT_EQ(r.status, c.status) << r.err.toStdString();
             EXPECT_TRUE(r.err.contains(QLatin1String(c.message))) << r.err.toStdString();
-            if (c.status == 0)
+            if (c.status == 0) {
                 EXPECT_FALSE(r.out.isEmpty());
+            }
         }
     }
 }
