@@ -119,6 +119,34 @@ void writeUsage(const CommandSyntax& syntax, QTextStream& out) {
 }
 } // namespace
 
+namespace {
+
+// A standard console is 80 columns wide and wraps at the 80th.
+constexpr qsizetype kHelpWidth = 79;
+
+// `line` after `lead` (already written), broken between words so that no
+// line is wider than the help; the next lines start `indent` blanks in.
+void writeWrapped(QTextStream& out, const QString& lead, const QString& line, qsizetype indent) {
+    out << lead;
+    qsizetype column = lead.size();
+    bool first = true;
+    for (const QString& word : line.split(QLatin1Char(' '))) {
+        if (!first && column + 1 + word.size() > kHelpWidth) {
+            out << "\n" << QString(indent, QLatin1Char(' '));
+            column = indent;
+        } else if (!first) {
+            out << ' ';
+            ++column;
+        }
+        out << word;
+        column += word.size();
+        first = false;
+    }
+    out << "\n";
+}
+
+} // namespace
+
 QString helpText(const CommandSyntax& syntax) {
     QString text;
     QTextStream out(&text);
@@ -134,13 +162,20 @@ QString helpText(const CommandSyntax& syntax) {
     out << "\nOptions:\n";
     for (const Option& option : options) {
         const QStringList lines = QString::fromLatin1(option.help).split(QLatin1Char('\n'));
-        out << "  " << optionSynopsis(option).leftJustified(width) << "  " << lines[0] << "\n";
+        const QString column(width + 4, QLatin1Char(' '));
+        writeWrapped(out,
+                     QStringLiteral("  ") + optionSynopsis(option).leftJustified(width) +
+                         QStringLiteral("  "),
+                     lines[0], width + 4);
         for (qsizetype i = 1; i < lines.size(); ++i)
-            out << QString(width + 4, QLatin1Char(' ')) << lines[i] << "\n";
+            writeWrapped(out, column, lines[i], width + 4);
     }
     if (syntax.epilogue)
         out << "\n" << syntax.epilogue;
-    out << "\nExit status: " << syntax.exitStatus << ".\n";
+    out << "\n";
+    for (const QString& line :
+         (QStringLiteral("Exit status: ") + QLatin1String(syntax.exitStatus) + u'.').split(u'\n'))
+        writeWrapped(out, QString(), line, 4);
     out.flush();
     return text;
 }

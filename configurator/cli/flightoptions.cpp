@@ -4,6 +4,8 @@
 #include "configurator/fuel/fueldefaults.h"
 #include "configurator/fuel/fuelunits.h"
 
+#include <string>
+
 namespace cli_options {
 
 namespace {
@@ -31,11 +33,28 @@ std::vector<cli::Option> flightOptions(bool withZfw) {
     };
     if (withZfw)
         options.push_back({"zfw", "KG", "zero fuel weight (required without --ofp)"});
-    options.push_back({"cost-index", "N", "cost index (50)"});
-    options.push_back({"taxi", "KG", "taxi fuel (200)"});
-    options.push_back({"reserve", "PCT", "route reserve, percent of the trip fuel (5)"});
-    options.push_back({"final", "KG", "final reserve fuel (1000)"});
+    // Texts that must outlive every syntax holding them.
+    static const std::string costIndex =
+        "cost index (" + std::to_string(fuel::kDefaultCostIndex) + ")";
+    static const std::string taxi = "taxi fuel (" + std::to_string(fuel::kDefaultTaxiFuel) + ")";
+    static const std::string reserve = "route reserve, percent of the trip fuel (" +
+                                       std::to_string(fuel::kDefaultReservePercent) + ")";
+    static const std::string finalFuel =
+        "final reserve fuel (" + std::to_string(fuel::kDefaultFinalFuel) + ")";
+    options.push_back({"cost-index", "N", costIndex.c_str()});
+    options.push_back({"taxi", "KG", taxi.c_str()});
+    options.push_back({"reserve", "PCT", reserve.c_str()});
+    options.push_back({"final", "KG", finalFuel.c_str()});
     return options;
+}
+
+const char* flightDefaultsUsage() {
+    static const std::string usage = "[--cost-index " + std::to_string(fuel::kDefaultCostIndex) +
+                                     "] [--taxi " + std::to_string(fuel::kDefaultTaxiFuel) +
+                                     "] [--reserve " +
+                                     std::to_string(fuel::kDefaultReservePercent) + "] [--final " +
+                                     std::to_string(fuel::kDefaultFinalFuel) + "]";
+    return usage.c_str();
 }
 
 std::optional<QString> readFlightOptions(const cli::ParsedLine& line, FlightOptions& options) {

@@ -28,6 +28,9 @@ struct FlightOptions {
 // rather than from the payload (`loadsheet`).
 std::vector<cli::Option> flightOptions(bool withZfw);
 
+// "[--cost-index 50] [--taxi 200] [--reserve 5] [--final 1000]", for usages.
+const char* flightDefaultsUsage();
+
 // Reads the group from `line`; an error text for the user, or nothing.
 std::optional<QString> readFlightOptions(const cli::ParsedLine& line, FlightOptions& options);
 

@@ -14,6 +14,7 @@
 #include <QJsonValue>
 #include <QTextStream>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -120,12 +121,16 @@ std::vector<cli::Option> options() {
 } // namespace
 
 const cli::CommandSyntax& fuelCommandSyntax() {
+    static const std::string usage =
+        std::string("configurator fuel --aircraft TYPE --distance NM --altitude FT --zfw KG\n"
+                    "    ") +
+        cli_options::flightDefaultsUsage() +
+        "\n"
+        "    [--unit kg|lb] [--json]\n"
+        "configurator fuel --ofp FILE [--aircraft TYPE] [any option above]";
     static const cli::CommandSyntax syntax{
         "configurator fuel",
-        "configurator fuel --aircraft TYPE --distance NM --altitude FT --zfw KG\n"
-        "    [--cost-index 50] [--taxi 200] [--reserve 5] [--final 1000] [--unit kg|lb]\n"
-        "    [--json]\n"
-        "configurator fuel --ofp FILE [--aircraft TYPE] [any option above]",
+        usage.c_str(),
         "Computes the fuel plan as the fuel planner's Validate does: trip fuel,\n"
         "route reserve (percent of the trip fuel), block fuel (FOB) and the load of\n"
         "each tank, in kilograms, or in pounds with --unit lb (the weights given\n"

@@ -16,6 +16,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -37,11 +38,17 @@ std::vector<cli::Option> options() {
 } // namespace
 
 const cli::CommandSyntax& loadSheetCommandSyntax() {
+    static const std::string usage =
+        std::string("configurator [--fs-root DIR] loadsheet --aircraft TYPE\n"
+                    "    [--business N] [--economy N] [--forward PCT] [--aft PCT]\n"
+                    "    --distance NM --altitude FT [--ofp FILE]\n"
+                    "    ") +
+        cli_options::flightDefaultsUsage() +
+        "\n"
+        "    [--unit kg|lb] --pdf FILE";
     static const cli::CommandSyntax syntax{
         "configurator loadsheet",
-        "configurator [--fs-root DIR] loadsheet --aircraft TYPE [--business N] [--economy N]\n"
-        "    [--forward PCT] [--aft PCT] --distance NM --altitude FT [--cost-index 50]\n"
-        "    [--taxi 200] [--reserve 5] [--final 1000] [--ofp FILE] [--unit kg|lb] --pdf FILE",
+        usage.c_str(),
         "Writes the load sheet of one flight as a one-page PDF and prints its lines:\n"
         "the payload as 'payload' gives it (the aircraft's aircraft.cfg, changed by\n"
         "the options given), its zero fuel weight and centre of gravity, the fuel plan\n"

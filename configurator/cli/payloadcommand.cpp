@@ -98,8 +98,9 @@ BeforePayloadSave::~BeforePayloadSave() {
 const cli::CommandSyntax& payloadCommandSyntax() {
     static const cli::CommandSyntax syntax{
         "configurator payload",
-        "configurator [--fs-root DIR] payload --aircraft TYPE [--business N] [--economy N]\n"
-        "    [--forward PCT] [--aft PCT] [--unit kg|lb] [--save] [--json]",
+        "configurator [--fs-root DIR] payload --aircraft TYPE\n"
+        "    [--business N] [--economy N] [--forward PCT] [--aft PCT]\n"
+        "    [--unit kg|lb] [--save] [--json]",
         "Opens the aircraft's payload as the load manager does, applies the given\n"
         "passenger counts and cargo percents (a figure above the seats or 100 % is\n"
         "brought down to it, with a warning), and prints every weight in the unit.\n"

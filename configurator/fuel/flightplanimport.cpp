@@ -133,7 +133,7 @@ QString readElements(QIODevice& device, QHash<QString, QString>& found) {
 } // namespace
 
 std::int32_t PlanWeight::inUnit(WeightUnit unit) const {
-    if (pounds == (unit == WeightUnit::Pounds))
+    if (unit == this->unit)
         return asWritten;
     // The truncated figure can read back a kilogram short: show the least
     // one that Validate turns into the plan's kilograms again.
@@ -213,7 +213,7 @@ FlightPlanImport readFlightPlan(QIODevice& device, const AircraftType* chosen) {
             into = *value;
     };
     const auto weight = [&](const Element& element, std::int32_t lowest, PlanWeight& into) {
-        into.pounds = pounds;
+        into.unit = pounds ? WeightUnit::Pounds : WeightUnit::Kilograms;
         figure(element, lowest, weightUnit, into.asWritten);
         into.kilograms = pounds ? toKilograms(into.asWritten, WeightUnit::Pounds) : into.asWritten;
     };

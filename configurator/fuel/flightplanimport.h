@@ -19,7 +19,7 @@ namespace fuel {
 struct PlanWeight {
     std::int32_t kilograms = 0;
     std::int32_t asWritten = 0;
-    bool pounds = false; // the plan's unit
+    WeightUnit unit = WeightUnit::Kilograms; // the plan's
 
     // The figure for a field in `unit`, one that the
     // planner reads back as `kilograms`.

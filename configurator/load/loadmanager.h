@@ -87,7 +87,6 @@ public:
     int aft() const { return aft_; }
     int emptyWeightKg() const { return emptyWeightKg_; }
     WeightUnit unit() const { return unit_; }
-    float unitFactor() const { return unitFactor_; }
     // Figures of the last refresh, and the zero fuel weight in kilograms.
     const PayloadFigures& figures() const { return figures_; }
     int lastZfw() const { return lastZfw_; }

@@ -88,6 +88,7 @@ TEST(ConfiguratorProgram, EveryHelpReadsAsOneFamily) {
         {QStringLiteral("keys")},
         {QStringLiteral("payload")},
         {QStringLiteral("fuel")},
+        {QStringLiteral("loadsheet")},
         {QStringLiteral("backups")},
         {QStringLiteral("restore")},
     };
@@ -110,6 +111,9 @@ TEST(ConfiguratorProgram, EveryHelpReadsAsOneFamily) {
         EXPECT_TRUE(run.out.contains(QStringLiteral("\n  --help ")));
         EXPECT_TRUE(run.out.contains(QStringLiteral("\nExit status: 0 done, ")));
         EXPECT_TRUE(run.out.endsWith(QStringLiteral(".\n")));
+        // A standard console wraps at the 80th column.
+        for (const QString& line : run.out.split(u'\n'))
+            EXPECT_LE(line.size(), 79) << line.toStdString();
     }
 }
 

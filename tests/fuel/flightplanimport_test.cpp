@@ -49,7 +49,7 @@ TEST(FlightPlanImport, PlanInKilogramsGivesItsFigures) {
     EXPECT_EQ(f.costIndex, 50);
     EXPECT_EQ(f.zeroFuelWeight.kilograms, 170000);
     EXPECT_EQ(f.taxiFuel.kilograms, 200); // not the alternate's <fuel><taxi>
-    EXPECT_FALSE(f.zeroFuelWeight.pounds);
+    EXPECT_EQ(f.zeroFuelWeight.unit, WeightUnit::Kilograms);
 }
 
 TEST(FlightPlanImport, PlanInPoundsBecomesKilogramsAsTypedPoundsDo) {
@@ -73,11 +73,13 @@ TEST(FlightPlanImport, WeightForAFieldReadsBackAsThePlansKilograms) {
         WeightUnit unitFactor;
         std::int32_t shown;
     } cases[] = {
-        {{170000, 170000, false}, WeightUnit::Kilograms, 170000},
-        {{170000, 170000, false}, WeightUnit::Pounds, 374780}, // 374779 lb reads 169999 kg
-        {{250003, 551155, true}, WeightUnit::Pounds, 551155},  // as the plan writes it
-        {{250003, 551155, true}, WeightUnit::Kilograms, 250003},
-        {{0, 0, false}, WeightUnit::Pounds, 0},
+        {{170000, 170000, WeightUnit::Kilograms}, WeightUnit::Kilograms, 170000},
+        {{170000, 170000, WeightUnit::Kilograms},
+         WeightUnit::Pounds,
+         374780}, // 374779 lb reads 169999 kg
+        {{250003, 551155, WeightUnit::Pounds}, WeightUnit::Pounds, 551155}, // as the plan writes it
+        {{250003, 551155, WeightUnit::Pounds}, WeightUnit::Kilograms, 250003},
+        {{0, 0, WeightUnit::Kilograms}, WeightUnit::Pounds, 0},
     };
     for (const auto& c : cases) {
         const std::int32_t shown = c.weight.inUnit(c.unitFactor);
