@@ -49,16 +49,19 @@ function(volaro_test name)
     add_executable(${name} ${ARG_SOURCES} ${ARG_POSIX_SOURCES} ${backups})
   endif()
   if(ARG_APPLICATION STREQUAL "widgets")
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/testmain_widgets.cpp)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/testmain_widgets.cpp
+      ${PROJECT_SOURCE_DIR}/tests/support/testfonts.cpp)
     target_link_libraries(${name} PRIVATE Qt6::Widgets)
   elseif(ARG_APPLICATION STREQUAL "gui")
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/testmain_gui.cpp)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/testmain_gui.cpp
+      ${PROJECT_SOURCE_DIR}/tests/support/testfonts.cpp)
     target_link_libraries(${name} PRIVATE Qt6::Gui)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_link_libraries(${name} PRIVATE project_options test_support GTest::gtest GTest::gmock ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE
+    VOLARO_TEST_PATH_PREFIX="${VOLARO_TEST_PATH_PREFIX}"
     VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}"
     VOLARO_TEST_BACKUP_DIR="${VOLARO_TEST_PATH_PREFIX}${PROJECT_BINARY_DIR}/test-backups")
   gtest_discover_tests(${name}

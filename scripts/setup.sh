@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core fonts-liberation2
+  fontconfig fonts-dejavu-core fonts-liberation2
   help2man
   poppler-utils
   "$@"

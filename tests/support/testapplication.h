@@ -3,6 +3,8 @@
 // the whole run, made before the first test and kept until the process ends
 // (destroying it among the exit handlers races Qt's own global objects).
 
+#include "tests/support/testfonts.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@ template <typename Application> int runTests(int argc, char** argv) {
     static int appArgc = 1;
     static char* appArgv[] = {argv[0], nullptr};
     new Application(appArgc, appArgv);
+    ensureRealFont();
     return RUN_ALL_TESTS();
 }
 
