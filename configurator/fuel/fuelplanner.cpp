@@ -10,13 +10,14 @@
 #include "configurator/res/shellart.h"
 #include "configurator/session/sessionstate.h"
 
-#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRegularExpressionValidator>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
@@ -98,10 +99,20 @@ constexpr int kInputFields[] = {
     CFuelPlanner::kFinalFuel,
 };
 
-// Weight fields whose text is re-expressed when the unit changes, in order.
-constexpr int kWeightFields[] = {CFuelPlanner::kZeroFuelWeight, CFuelPlanner::kTaxiFuel,
-                                 CFuelPlanner::kTripFuel, CFuelPlanner::kFinalFuel,
-                                 CFuelPlanner::kBlockFuel};
+// The weights the user gives; shown in the unit in force.
+constexpr int kWeightInputs[] = {CFuelPlanner::kZeroFuelWeight, CFuelPlanner::kTaxiFuel,
+                                 CFuelPlanner::kFinalFuel};
+
+// What Validate writes; cleared when a figure changes.
+constexpr int kResultFields[] = {CFuelPlanner::kTripFuel,      CFuelPlanner::kBlockFuel,
+                                 CFuelPlanner::kOuterLeft,     CFuelPlanner::kInnerLeft,
+                                 CFuelPlanner::kCenter,        CFuelPlanner::kInnerRight,
+                                 CFuelPlanner::kOuterRight,    CFuelPlanner::kTrim,
+                                 CFuelPlanner::kTakeoffWeight, CFuelPlanner::kLandingWeight};
+
+// The take-off weight while it is above the maximum.
+const QColor kOverMaximumBackground{255, 190, 190};
+const QColor kOverMaximumText{120, 0, 0};
 
 struct FieldColors {
     int id;
@@ -146,6 +157,7 @@ CFuelPlanner::CFuelPlanner(QWidget* parent)
     for (int id : kInputFields) {
         QLineEdit* input = field(id);
         input->setValidator(new QRegularExpressionValidator(digits, input));
+        connect(input, &QLineEdit::textChanged, this, [this, id] { fieldEdited(id); });
     }
     // Results, not inputs: the keyboard skips them and they look read-only.
     for (int id : {kTripFuel, kTakeoffWeight, kLandingWeight}) {
@@ -173,11 +185,11 @@ void CFuelPlanner::open() {
     setFieldText(kCostIndex, QString::number(fuel::kDefaultCostIndex));
     const std::int32_t slot = CurrentAircraft - kFirstAircraft;
     if (slot >= 0 && slot < kAircraftCount && AircraftZfw[slot] > 0)
-        setFieldText(kZeroFuelWeight, QString::number(AircraftZfw[slot]));
+        enter(kZeroFuelWeight, AircraftZfw[slot], WeightUnit::Kilograms);
     setChecked(kMetric, true);
-    setFieldText(kTaxiFuel, QString::number(fuel::kDefaultTaxiFuel));
+    enter(kTaxiFuel, fuel::kDefaultTaxiFuel, WeightUnit::Kilograms);
     setFieldText(kRouteReserve, QString::number(fuel::kDefaultReservePercent));
-    setFieldText(kFinalFuel, QString::number(fuel::kDefaultFinalFuel));
+    enter(kFinalFuel, fuel::kDefaultFinalFuel, WeightUnit::Kilograms);
     unit_ = WeightUnit::Kilograms;
     input_ = fuel::kDefaultInput;
 }
@@ -210,7 +222,45 @@ std::int32_t CFuelPlanner::readField(int id) const {
 }
 
 void CFuelPlanner::setFieldText(int id, const QString& text) {
+    const bool writing = writing_;
+    writing_ = true;
     field(id)->setText(text);
+    writing_ = writing;
+}
+
+// The user changed a figure: the results shown were for other figures.
+void CFuelPlanner::fieldEdited(int id) {
+    if (writing_)
+        return;
+    if (std::find(std::begin(kWeightInputs), std::end(kWeightInputs), id) !=
+        std::end(kWeightInputs)) {
+        const QString text = field(id)->text();
+        entered_[id] = {readField(id), unit_, text.trimmed().isEmpty()};
+    }
+    clearResults();
+}
+
+void CFuelPlanner::enter(int id, std::int32_t value, WeightUnit unit) {
+    entered_[id] = {value, unit, false};
+    setFieldText(id,
+                 QString::number(unit == unit_ ? value : fuel::convertShownWeight(value, unit_)));
+}
+
+// As the user gave it: a figure typed in pounds is read as kilograms the
+// way the unit's factor reads it; one given in kilograms stays exact.
+std::int32_t CFuelPlanner::enteredKilograms(int id) const {
+    const auto it = entered_.find(id);
+    if (it == entered_.end() || it->second.empty)
+        return 0;
+    return fuel::toKilograms(it->second.value, it->second.unit);
+}
+
+void CFuelPlanner::clearResults() {
+    for (int id : kResultFields)
+        setFieldText(id, QString());
+    paintField(field(kTakeoffWeight), palette().color(QPalette::Window),
+               palette().color(QPalette::WindowText));
+    resultsShown_ = false;
 }
 
 bool CFuelPlanner::validate() {
@@ -218,7 +268,7 @@ bool CFuelPlanner::validate() {
     input.distance = readField(kDistance);
     input.altitude = readField(kAltitude);
     input.costIndex = readField(kCostIndex);
-    input.zeroFuelWeight = fuel::toKilograms(readField(kZeroFuelWeight), unit_);
+    input.zeroFuelWeight = enteredKilograms(kZeroFuelWeight);
     // An empty cost index is missing; 0 is a cost index (the longest range).
     if (input.distance <= 0 || input.altitude <= 0 ||
         field(kCostIndex)->text().trimmed().isEmpty() || input.zeroFuelWeight <= 0) {
@@ -226,32 +276,31 @@ bool CFuelPlanner::validate() {
                         QStringLiteral("ERROR"), ui::MessageIcon::Error);
         return false;
     }
-    input.taxiFuel = fuel::toKilograms(readField(kTaxiFuel), unit_);
-    input.finalFuel = fuel::toKilograms(readField(kFinalFuel), unit_);
+    input.taxiFuel = enteredKilograms(kTaxiFuel);
+    input.finalFuel = enteredKilograms(kFinalFuel);
     input.reservePercent = readField(kRouteReserve);
     input_ = input;
     if (!aircraft_)
         return false; // no aircraft chosen: the menu never opens the planner so
 
     plan_ = fuel::PlanFuel(*aircraft_, input_);
-    setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unit_)));
-    setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unit_)));
-    showTanks(false);
-    // From the figures as typed and shown, so they add up on the screen.
     maxGrossLb_ = fuel::maxGrossWeightLb(aircraft_->code);
+    showResults();
     const fuel::FlightWeights weights = fuel::flightWeights(
         readField(kZeroFuelWeight), readField(kTaxiFuel), plan_, unit_, maxGrossLb_);
-    setFieldText(kTakeoffWeight, QString::number(weights.takeoff));
-    setFieldText(kLandingWeight, QString::number(weights.landing));
-    showWeightUnits();
     // The figures stay as computed; the user must not take them for a plan.
     if (plan_.tooShortForAltitude) {
         ui::showMessage(this, fuel::tooShortForAltitudeText(input_, plan_),
                         QStringLiteral("WARNING"), ui::MessageIcon::Exclamation);
     }
     if (fuel::exceedsCapacity(plan_.tanks)) {
+        // The amount that does not fit, as the terminal says it, beside the text.
         ui::showMessage(
-            this, QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip."),
+            this,
+            QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip.\n"
+                           "(%1 %2 do not fit in the tanks)")
+                .arg(fuel::toDisplayUnit(plan_.tanks.remainder, unit_))
+                .arg(QLatin1String(unitSymbol(unit_))),
             QStringLiteral("Fuel Capacity Warning"), ui::MessageIcon::Information);
     }
     if (weights.overMaximum) {
@@ -273,13 +322,10 @@ void CFuelPlanner::showWeightUnits() {
                               : unit);
 }
 
-// After Validate every tank field is written, "---" for a tank the aircraft
-// lacks; a unit switch re-renders only the tanks the aircraft has.
-void CFuelPlanner::showTanks(bool onlyPresentTanks) {
+// Every tank field, "---" for a tank the aircraft lacks.
+void CFuelPlanner::showTanks() {
     const auto show = [&](std::initializer_list<int> ids, const fuel::TankLoad& load,
                           bool present) {
-        if (!present && onlyPresentTanks)
-            return;
         const QString text =
             present ? fuel::tankText(load.amount, load.fraction, unit_) : kMissingTank;
         for (int id : ids)
@@ -293,6 +339,25 @@ void CFuelPlanner::showTanks(bool onlyPresentTanks) {
     show({kTrim}, tanks.Trim, known && aircraft_->trimCapacity > 0);
 }
 
+// The plan in the unit shown; the weights from the figures as shown, so they
+// add up on the screen.
+void CFuelPlanner::showResults() {
+    setFieldText(kTripFuel, QString::number(fuel::toDisplayUnit(plan_.tripFuel, unit_)));
+    setFieldText(kBlockFuel, QString::number(fuel::toDisplayUnit(plan_.blockFuel, unit_)));
+    showTanks();
+    const fuel::FlightWeights weights = fuel::flightWeights(
+        readField(kZeroFuelWeight), readField(kTaxiFuel), plan_, unit_, maxGrossLb_);
+    setFieldText(kTakeoffWeight, QString::number(weights.takeoff));
+    setFieldText(kLandingWeight, QString::number(weights.landing));
+    if (weights.overMaximum)
+        paintField(field(kTakeoffWeight), kOverMaximumBackground, kOverMaximumText);
+    else
+        paintField(field(kTakeoffWeight), palette().color(QPalette::Window),
+                   palette().color(QPalette::WindowText));
+    showWeightUnits();
+    resultsShown_ = true;
+}
+
 void CFuelPlanner::switchUnit(WeightUnit unit) {
     if (unit == unit_)
         return;
@@ -304,32 +369,36 @@ void CFuelPlanner::switchUnit(WeightUnit unit) {
     control<QLabel>(kCostIndexUnit)
         ->setText(pounds ? QStringLiteral("100lb/h") : QStringLiteral("kg/min"));
 
-    // Converted from what the fields show, so a round trip can lose a
-    // kilogram; the tanks below come from the stored plan instead.
-    for (int id : kWeightFields) {
-        const QString text = field(id)->text();
-        if (text.isEmpty())
+    // Each weight as the user gave it, in its own unit, else converted from
+    // that figure: any number of switches gives back what was typed.
+    for (int id : kWeightInputs) {
+        const EnteredWeight& weight = entered_[id];
+        if (weight.empty)
             continue;
-        setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), unit)));
+        setFieldText(id, QString::number(weight.unit == unit
+                                             ? weight.value
+                                             : fuel::convertShownWeight(weight.value, unit)));
     }
-    showTanks(true);
-    // The two results beside the template's are converted as its own are.
-    for (int id : {kTakeoffWeight, kLandingWeight}) {
-        if (!field(id)->text().isEmpty())
-            setFieldText(id, QString::number(fuel::convertShownWeight(readField(id), unit)));
-    }
+    if (resultsShown_)
+        showResults();
     showWeightUnits();
 }
 
 // Fills the flight's figures from a SimBrief plan; the user still presses
 // Validate. A plan that cannot be used changes no field.
 void CFuelPlanner::importFlightPlan() {
+    // The last folder a plan came from, else the documents: a folder that is there.
+    QString folder = lastFolder_;
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     const QString file =
-        ui::askForFile({this, ui::FileDialogMode::Open, QStringLiteral("Import OFP"),
-                        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        ui::askForFile({this, ui::FileDialogMode::Open, QStringLiteral("Import OFP"), folder,
                         QStringLiteral("SimBrief flight plans (*.xml);;All files (*)")});
     if (file.isEmpty())
         return;
+    lastFolder_ = QFileInfo(file).absolutePath();
     const fuel::FlightPlanImport plan = fuel::readFlightPlanFile(file, aircraft_);
     if (!plan.flight) {
         ui::showMessage(this,
@@ -343,14 +412,15 @@ void CFuelPlanner::importFlightPlan() {
     setFieldText(kDistance, QString::number(flight.distance));
     setFieldText(kAltitude, QString::number(flight.altitude));
     setFieldText(kCostIndex, QString::number(flight.costIndex));
-    setFieldText(kZeroFuelWeight, QString::number(flight.zeroFuelWeight.inUnit(unit_)));
-    setFieldText(kTaxiFuel, QString::number(flight.taxiFuel.inUnit(unit_)));
+    for (const auto& [id, weight] : {std::pair{kZeroFuelWeight, flight.zeroFuelWeight},
+                                     std::pair{kTaxiFuel, flight.taxiFuel}}) {
+        entered_[id] = {weight.asWritten, weight.unit, false};
+        setFieldText(id, QString::number(weight.inUnit(unit_)));
+    }
+    clearResults();
 }
 
-// The sheet shows what the window shows: Validate runs first.
-void CFuelPlanner::exportLoadSheet() {
-    if (!validate())
-        return;
+fuel::PlannedFlight CFuelPlanner::plannedFlight() const {
     fuel::PlannedFlight flight;
     flight.type = aircraft_;
     flight.input = input_;
@@ -362,5 +432,32 @@ void CFuelPlanner::exportLoadSheet() {
     flight.shown.finalFuel = readField(kFinalFuel);
     flight.shown.blockFuel = readField(kBlockFuel);
     flight.maxGrossLb = maxGrossLb_;
-    Q_EMIT loadSheetRequested(flight);
+    flight.plan = plan_;
+    return flight;
+}
+
+std::optional<fuel::PlannedFlight> CFuelPlanner::planWithZeroFuelWeight(std::int32_t kilograms) {
+    enter(kZeroFuelWeight, kilograms, WeightUnit::Kilograms);
+    clearResults();
+    if (!validate())
+        return std::nullopt;
+    return plannedFlight();
+}
+
+// The sheet shows what the window shows: the plan of the figures shown,
+// validated first when they changed since.
+void CFuelPlanner::exportLoadSheet() {
+    if (!resultsShown_ && !validate())
+        return;
+    if (!aircraft_)
+        return;
+    // A plan Validate warned about is no plan to fly, nor to print.
+    if (plan_.tooShortForAltitude || plan_.tripFuel < 0) {
+        ui::showMessage(this,
+                        QStringLiteral("No load sheet is printed for this plan:\n%1")
+                            .arg(fuel::tooShortForAltitudeText(input_, plan_)),
+                        QStringLiteral("ERROR"), ui::MessageIcon::Error);
+        return;
+    }
+    Q_EMIT loadSheetRequested(plannedFlight());
 }

@@ -9,6 +9,7 @@
 #include "configurator/fuel/fuelunits.h"
 #include "configurator/fuel/plannedflight.h"
 
+#include <map>
 #include <optional>
 
 class QLineEdit;
@@ -60,6 +61,12 @@ public:
 
     QLineEdit* field(int id) const;
     WeightUnit unit() const { return unit_; }
+    // The results shown belong to the figures shown (Validate since the last
+    // change of a figure).
+    bool resultsShown() const { return resultsShown_; }
+    // Takes `kilograms` as the zero fuel weight and validates: the flight
+    // then shown, or nothing when Validate refused it.
+    std::optional<fuel::PlannedFlight> planWithZeroFuelWeight(std::int32_t kilograms);
 
 Q_SIGNALS:
     // "Export load sheet..." after a Validate that computed a plan: the
@@ -75,10 +82,28 @@ private:
     void switchUnit(WeightUnit unit);
     void importFlightPlan();
     void exportLoadSheet();
-    void showTanks(bool onlyPresentTanks);
+    void showTanks();
+    void showResults();
+    void clearResults();
     void showWeightUnits();
     void setFieldText(int id, const QString& text);
+    void fieldEdited(int id);
+    void enter(int id, std::int32_t value, WeightUnit unit);
+    std::int32_t enteredKilograms(int id) const;
+    fuel::PlannedFlight plannedFlight() const;
     std::int32_t readField(int id) const;
+
+    // A weight as the user gave it (typed, imported or the default), so that
+    // a unit switch never changes it: shown as given in its own unit.
+    struct EnteredWeight {
+        std::int32_t value = 0;
+        WeightUnit unit = WeightUnit::Kilograms;
+        bool empty = true;
+    };
+    std::map<int, EnteredWeight> entered_;
+    bool writing_ = false; // the window writes a field, not the user
+    bool resultsShown_ = false;
+    QString lastFolder_; // of the last flight plan opened
 
     const AircraftType* aircraft_ = nullptr;
     WeightUnit unit_ = WeightUnit::Kilograms;

@@ -28,6 +28,7 @@ struct PlannedFlight {
     WeightUnit unit = WeightUnit::Kilograms;
     FuelFigures shown;
     std::optional<double> maxGrossLb; // max_gross_weight of the aircraft file
+    FuelPlan plan;                    // of `input`
 };
 
 } // namespace fuel

@@ -119,10 +119,13 @@ void CLoadManager::load() {
     const std::string empty = read("empty_weight");
     if (empty == profile::kUndefined) {
         emptyWeightKg_ = truncateToInt(aircraft_.defaultEmptyWeightLb * payload::kLbToKg);
+        emptyWeightLb_ = aircraft_.defaultEmptyWeightLb;
     } else if (const auto pounds = usable(empty)) {
         emptyWeightKg_ = roundToInt(*pounds * payload::kLbToKg);
+        emptyWeightLb_ = roundToInt(*pounds);
     } else {
         emptyWeightKg_ = roundToInt(aircraft_.defaultEmptyWeightLb * payload::kLbToKg);
+        emptyWeightLb_ = aircraft_.defaultEmptyWeightLb;
     }
 
     const auto passengers = [&](const char* key) {
@@ -153,9 +156,11 @@ void CLoadManager::refresh() {
     f.aftWeight = roundToInt(percentOf(aft_, aircraft_.aftCargoMaxKg) * u);
     f.cargoWeight = f.forwardWeight + f.aftWeight;
     f.aircraftWeight = truncateToInt(emptyWeightKg_ * u);
-    // From the shown totals, so the kilograms depend slightly on the unit.
-    lastZfw_ =
-        truncateToInt((static_cast<double>(f.paxWeight) + f.cargoWeight) / u + emptyWeightKg_);
+    // From the kilograms, whatever the unit shown: one payload, one zero fuel
+    // weight in every tool.
+    lastZfw_ = truncateToInt(static_cast<double>(business_ + economy_) * payload::kPassengerMassKg +
+                             percentOf(forward_, aircraft_.forwardCargoMaxKg) +
+                             percentOf(aft_, aircraft_.aftCargoMaxKg) + emptyWeightKg_);
     f.zfw = roundToInt(lastZfw_ * u);
     LastZfw = lastZfw_;
     zfwCgPercentMac_ = balance::cgPercentMac(balance_, stationLoads());

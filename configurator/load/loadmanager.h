@@ -86,6 +86,8 @@ public:
     int forward() const { return forward_; }
     int aft() const { return aft_; }
     int emptyWeightKg() const { return emptyWeightKg_; }
+    // As the file gives it (whole pounds), or the type's default.
+    int emptyWeightLb() const { return emptyWeightLb_; }
     WeightUnit unit() const { return unit_; }
     // Figures of the last refresh, and the zero fuel weight in kilograms.
     const PayloadFigures& figures() const { return figures_; }
@@ -114,6 +116,7 @@ private:
     int forward_ = 0;
     int aft_ = 0;
     int emptyWeightKg_ = 0;
+    int emptyWeightLb_ = 0;
     WeightUnit unit_ = WeightUnit::Kilograms;
     float unitFactor_ = 1.0f;
     PayloadFigures figures_;

@@ -62,10 +62,27 @@ Flight flightOf(const CLoadManager& payload, const fuel::FuelPlanInput& input,
 Sheet composeSheet(const SheetRequest& request) {
     const CLoadManager& payload = request.payload;
     const fuel::FuelPlan plan = fuel::PlanFuel(payload.aircraft(), request.input);
-    const fuel::FlightWeights weights =
+    fuel::FlightWeights weights =
         fuel::flightWeights(request.shown.zeroFuelWeight, request.shown.taxiFuel, plan,
                             payload.unit(), request.maxGrossLb);
-    return makeSheet(flightOf(payload, request.input, plan, request.shown, weights, request.when));
+    Flight flight = flightOf(payload, request.input, plan, request.shown, weights, request.when);
+
+    // On paper every total is the sum of the parts printed above it, in
+    // either unit, and the empty weight is the file's.
+    PayloadFigures& p = flight.payload;
+    p.aircraftWeight =
+        payload.unit() == WeightUnit::Pounds ? payload.emptyWeightLb() : payload.emptyWeightKg();
+    p.paxWeight = p.businessWeight + p.economyWeight;
+    p.cargoWeight = p.forwardWeight + p.aftWeight;
+    p.zfw = p.aircraftWeight + p.paxWeight + p.cargoWeight;
+    fuel::FuelFigures& f = flight.fuel;
+    f.zeroFuelWeight = p.zfw;
+    f.blockFuel = f.tripFuel + f.routeReserve + f.finalFuel + f.taxiFuel;
+    weights.takeoff = f.zeroFuelWeight + f.blockFuel - f.taxiFuel;
+    weights.landing = weights.takeoff - f.tripFuel;
+    weights.overMaximum = weights.maxTakeoff && weights.takeoff > *weights.maxTakeoff;
+    flight.weights = weights;
+    return makeSheet(flight);
 }
 
 Sheet makeSheet(const Flight& f) {

@@ -68,4 +68,45 @@ TEST_F(LoadSheetExportTest, NothingIsWrittenWithoutAPlanOrAFileAndAFailureSaysWh
     EXPECT_FALSE(QFile::exists(sheet()));
 }
 
+// A sheet is for one flight: a plan made for another zero fuel weight than
+// the payload's is planned again with the payload's, if the user agrees; a
+// plan that is not valid is not printed.
+TEST_F(LoadSheetExportTest, SheetIsForThePayloadsZeroFuelWeightAndAValidPlan) {
+    CFuelPlanner planner;
+    loadsheet::attachExport(planner);
+    type(planner, P::kDistance, "3000");
+    type(planner, P::kAltitude, "35000");
+    type(planner, P::kZeroFuelWeight, "150000");
+    planner.sendCommand(P::kValidate);
+    ui::FileDialogRecorder files(sheet());
+
+    messages.answerQuestionsWith(false);
+    planner.sendCommand(P::kExportLoadSheet);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("135147 kg")))
+        << messages.messages()[0].text.toStdString();
+    EXPECT_TRUE(files.requests().empty());
+    EXPECT_EQ(text(planner, P::kZeroFuelWeight), QStringLiteral("150000"));
+
+    messages.clear();
+    messages.answerQuestionsWith(true);
+    planner.sendCommand(P::kExportLoadSheet);
+    EXPECT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(text(planner, P::kZeroFuelWeight), QStringLiteral("135147"));
+    EXPECT_TRUE(planner.resultsShown());
+    EXPECT_TRUE(QFile::exists(sheet()));
+    QFile::remove(sheet());
+
+    messages.clear();
+    type(planner, P::kDistance, "50");
+    type(planner, P::kAltitude, "39000");
+    planner.sendCommand(P::kExportLoadSheet);
+    ASSERT_FALSE(messages.messages().empty());
+    EXPECT_TRUE(messages.messages().back().text.startsWith(
+        QStringLiteral("No load sheet is printed for this plan:\nThe flying distance of 50 NM")))
+        << messages.messages().back().text.toStdString();
+    EXPECT_EQ(files.requests().size(), 1u);
+    EXPECT_FALSE(QFile::exists(sheet()));
+}
+
 } // namespace

@@ -80,7 +80,7 @@ TEST_F(PayloadCommandTest, JsonCarriesEveryShownNumberInTheUnit) {
     EXPECT_EQ(json.value(QStringLiteral("unit")).toString(), QStringLiteral("lb"));
     EXPECT_EQ(json.value(QStringLiteral("aft_weight")).toInt(), 20392); // 9250 kg in lb
     EXPECT_EQ(json.value(QStringLiteral("zfw_kg")).toInt(),
-              177004 + 75 * (30 + 383) + 9250 - 1); // the pound totals lose a kilogram
+              177004 + 75 * (30 + 383) + 9250); // the kilograms, not the pound totals
 }
 
 TEST_F(PayloadCommandTest, TextListsTheFiguresAndSaveWritesTheFile) {
