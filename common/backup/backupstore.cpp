@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
@@ -16,6 +17,9 @@ namespace {
 
 const QString kSourceRecord = QStringLiteral("source.txt");
 const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
+// Saves of several files: one record each, a kept copy (relative to the
+// store's folder) a line. No file's folder has this name.
+const QString kSavesFolder = QStringLiteral("saves");
 
 // "20261210-132725-123-00.cfg": the time it was kept (UTC) and a counter for
 // versions kept within the same millisecond, so names sort by age.
@@ -117,6 +121,62 @@ std::vector<Version> versionsIn(const QDir& dir, const QString& source) {
     return versions;
 }
 
+// A record's members as lines of UTF-8 text.
+QStringList recordMembers(const QString& record) {
+    QStringList members;
+    if (const auto text = readAll(record)) {
+        for (const QByteArray& line : text->split('\n')) {
+            if (!line.isEmpty())
+                members << QString::fromUtf8(line);
+        }
+    }
+    return members;
+}
+
+// Numbers the saves that kept `versions`, 1 the newest: the versions of one
+// record together, every other version alone. A save is as old as the first
+// version it kept.
+void numberSaves(const QDir& root, std::vector<Version>& versions) {
+    const QDir saves(root.filePath(kSavesFolder));
+    QHash<QString, QString> recordOf;
+    for (const QString& name : saves.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        for (const QString& member : recordMembers(saves.filePath(name)))
+            recordOf.insert(member, QStringLiteral("record:") + name);
+    }
+    std::vector<QString> saveOf;
+    QHash<QString, QDateTime> began;
+    for (const Version& version : versions) {
+        const QString member = root.relativeFilePath(version.file);
+        const QString key = recordOf.value(member, QStringLiteral("version:") + member);
+        saveOf.push_back(key);
+        if (!began.contains(key) || version.time < began.value(key))
+            began.insert(key, version.time);
+    }
+    QStringList keys = began.keys();
+    std::sort(keys.begin(), keys.end(), [&](const QString& a, const QString& b) {
+        const QDateTime first = began.value(a), second = began.value(b);
+        return first != second ? first > second : a > b;
+    });
+    for (std::size_t i = 0; i < versions.size(); ++i)
+        versions[i].save = static_cast<int>(keys.indexOf(saveOf[i])) + 1;
+}
+
+// Why `version` cannot be put back, or empty: checked before anything is
+// changed, so that a save of several files is restored whole or not at all.
+QString restoreProblem(const Version& version) {
+    if (!readAll(version.file))
+        return QStringLiteral("the backup %1 cannot be read")
+            .arg(QDir::toNativeSeparators(version.file));
+    const QFileInfo target(version.source);
+    if (!target.dir().exists())
+        return QStringLiteral("the folder does not exist");
+    if (target.isDir())
+        return QStringLiteral("it is a folder, not a file");
+    if (target.exists() && !readAll(version.source)) // never replace what could not be read
+        return QStringLiteral("the file cannot be read");
+    return {};
+}
+
 } // namespace
 
 QString standardFolder() {
@@ -130,7 +190,7 @@ QString standardFolder() {
 Store::Store(QString folder)
     : folder_(std::move(folder)) {}
 
-QString Store::keep(const QString& source, const QByteArray& bytes) const {
+QString Store::keep(const QString& source, const QByteArray& bytes, QString* keptFile) const {
     const QString where = QDir::toNativeSeparators(folder_);
     const QDir dir(folder_ + u'/' + folderNameFor(source));
     if (!QDir().mkpath(dir.path()))
@@ -146,6 +206,8 @@ QString Store::keep(const QString& source, const QByteArray& bytes) const {
         nextVersionName(dir, suffix.isEmpty() ? QString() : QStringLiteral(".") + suffix);
     if (const QString error = replaceFile(dir.filePath(name), bytes); !error.isEmpty())
         return QStringLiteral("the backup folder %1 cannot be written: %2").arg(where, error);
+    if (keptFile)
+        *keptFile = dir.filePath(name);
 
     const QStringList names = versionNames(dir);
     for (qsizetype i = kVersionsKept; i < names.size(); ++i)
@@ -169,7 +231,34 @@ std::vector<Version> Store::list() const {
         const std::vector<Version> some = versionsIn(dir, source);
         all.insert(all.end(), some.begin(), some.end());
     }
+    numberSaves(root, all);
     return all;
+}
+
+QString Store::recordSave(const QStringList& keptFiles) const {
+    if (keptFiles.size() < 2)
+        return {};
+    const QDir root(folder_);
+    QByteArray text;
+    for (const QString& file : keptFiles)
+        text += root.relativeFilePath(file).toUtf8() + '\n';
+    const QDir saves(root.filePath(kSavesFolder));
+    if (!QDir().mkpath(saves.path()))
+        return QStringLiteral("the backup folder %1 cannot be created: %2")
+            .arg(QDir::toNativeSeparators(folder_), whyNoFolder(saves.path()));
+    const QString name = QString::fromLatin1(
+        QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex().left(16) + ".txt");
+    if (const QString error = replaceFile(saves.filePath(name), text); !error.isEmpty())
+        return QStringLiteral("the backup folder %1 cannot be written: %2")
+            .arg(QDir::toNativeSeparators(folder_), error);
+    // Records whose versions have all been dropped name nothing any more.
+    for (const QString& other : saves.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        const QStringList members = recordMembers(saves.filePath(other));
+        if (std::none_of(members.begin(), members.end(),
+                         [&](const QString& member) { return root.exists(member); }))
+            QFile::remove(saves.filePath(other));
+    }
+    return {};
 }
 
 std::vector<Version> Store::versions(const QString& source) const {
@@ -181,31 +270,61 @@ std::vector<Version> Store::versions(const QString& source) const {
     return found;
 }
 
-RestoreResult restore(const Store& store, const Version& version) {
-    const auto wanted = readAll(version.file);
-    if (!wanted)
-        return {false, false, false,
-                QStringLiteral("the backup %1 cannot be read")
-                    .arg(QDir::toNativeSeparators(version.file))};
-    const QFileInfo target(version.source);
-    if (!target.dir().exists())
-        return {false, false, false, QStringLiteral("the folder does not exist")};
-    if (target.isDir())
-        return {false, false, false, QStringLiteral("it is a folder, not a file")};
-    bool kept = false;
-    if (target.exists()) {
-        const auto current = readAll(version.source);
-        if (!current) // never replace what could not be read
-            return {false, false, false, QStringLiteral("the file cannot be read")};
-        if (*current == *wanted)
-            return {true, false, false, {}};
-        if (const QString error = store.keep(version.source, *current); !error.isEmpty())
-            return {false, false, false, error};
-        kept = true;
+std::vector<Version> Store::save(int number) const {
+    std::vector<Version> found;
+    for (Version& version : list()) {
+        if (version.save == number)
+            found.push_back(std::move(version));
     }
-    if (const QString error = replaceFile(version.source, *wanted); !error.isEmpty())
-        return {false, false, false, error};
-    return {true, true, kept, {}};
+    return found;
+}
+
+RestoreResult restore(const Store& store, const Version& version) {
+    RestoreResult result;
+    if (const QString problem = restoreProblem(version); !problem.isEmpty()) {
+        result.reason = problem;
+        return result;
+    }
+    const auto wanted = readAll(version.file);
+    const auto current = readAll(version.source);
+    if (!wanted || (QFileInfo::exists(version.source) && !current)) {
+        result.reason = QStringLiteral("a file could not be read a second time");
+        return result;
+    }
+    if (current && *current == *wanted) {
+        result.ok = true;
+        return result;
+    }
+    if (current) {
+        result.reason = store.keep(version.source, *current, &result.keptFile);
+        if (!result.reason.isEmpty())
+            return result;
+        result.keptCurrent = true;
+    }
+    result.reason = replaceFile(version.source, *wanted);
+    result.ok = result.reason.isEmpty();
+    result.changed = result.ok;
+    return result;
+}
+
+SaveRestoreResult restoreSave(const Store& store, const std::vector<Version>& versions) {
+    SaveRestoreResult result;
+    for (const Version& version : versions) {
+        if (const QString problem = restoreProblem(version); !problem.isEmpty()) {
+            result.refused =
+                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(version.source), problem);
+            return result;
+        }
+    }
+    QStringList kept;
+    for (const Version& version : versions) {
+        result.files.push_back(restore(store, version));
+        if (!result.files.back().keptFile.isEmpty())
+            kept << result.files.back().keptFile;
+    }
+    // Should the record fail, each kept content can still be restored alone.
+    store.recordSave(kept);
+    return result;
 }
 
 } // namespace backup

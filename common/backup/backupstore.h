@@ -23,6 +23,7 @@ struct Version {
     QString file;   // the kept copy
     QDateTime time; // when it was kept, UTC to the millisecond
     qint64 size = 0;
+    int save = 0; // the save that kept it, 1 the newest (set by Store::list)
 };
 
 class Store {
@@ -32,12 +33,20 @@ public:
 
     // Keeps `bytes` as the newest version of `source` and drops the oldest
     // beyond kVersionsKept. Empty on success, else why, naming the folder.
-    QString keep(const QString& source, const QByteArray& bytes) const;
+    // `keptFile`, when given, receives the kept copy's path.
+    QString keep(const QString& source, const QByteArray& bytes, QString* keptFile = nullptr) const;
+
+    // Marks versions just kept (their kept copies, as keep() named them) as
+    // one save of several files, to be restored together. A version not
+    // marked is a save of its own. Empty on success, else why.
+    QString recordSave(const QStringList& keptFiles) const;
 
     // Every version of every file: files in path order, each newest first.
     std::vector<Version> list() const;
     // The versions of `source`, newest first.
     std::vector<Version> versions(const QString& source) const;
+    // The versions kept by save `number` (1 the newest), in path order.
+    std::vector<Version> save(int number) const;
 
 private:
     QString folder_;
@@ -48,11 +57,23 @@ struct RestoreResult {
     bool changed = false;     // false when the file already held that version
     bool keptCurrent = false; // its content before was kept as the newest version
     QString reason;           // why it failed
+    QString keptFile;         // the copy of that content, when kept
 };
 
 // Puts `version` back in place of its file in one replacement, after
 // keeping the file's current content as the newest version. A file that is
 // there but cannot be read is never replaced, and no folder is created.
 RestoreResult restore(const Store& store, const Version& version);
+
+struct SaveRestoreResult {
+    // Why nothing was restored: a file of the save that cannot be, named.
+    QString refused;
+    std::vector<RestoreResult> files; // one per version, in order, once tried
+};
+
+// Puts every version of one save back, file by file, once each of them can
+// be; the contents they replace are kept as one save, so that restoring
+// that undoes this.
+SaveRestoreResult restoreSave(const Store& store, const std::vector<Version>& versions);
 
 } // namespace backup

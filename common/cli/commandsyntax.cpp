@@ -68,12 +68,17 @@ bool ParsedLine::helpRequested() const {
     return parser_ && parser_->isSet(optionName(kHelp.name));
 }
 
+// Qt warns on standard error when asked about an option it was not given.
+bool ParsedLine::declares(const char* name) const {
+    return parser_ && declared_.contains(optionName(name));
+}
+
 bool ParsedLine::isSet(const char* name) const {
-    return parser_ && parser_->isSet(optionName(name));
+    return declares(name) && parser_->isSet(optionName(name));
 }
 
 QString ParsedLine::value(const char* name) const {
-    return parser_ ? parser_->value(optionName(name)) : QString();
+    return declares(name) ? parser_->value(optionName(name)) : QString();
 }
 
 QStringList ParsedLine::positional() const {
@@ -85,6 +90,9 @@ ParsedLine parse(const CommandSyntax& syntax, const QStringList& arguments,
     ParsedLine line;
     line.parser_ = std::make_unique<QCommandLineParser>();
     configure(*line.parser_, syntax, stopAtFirstPositional);
+    for (const Option& option : syntax.options)
+        line.declared_ << optionName(option.name);
+    line.declared_ << optionName(kHelp.name);
 
     // QCommandLineParser expects the program name first.
     QStringList words = QStringList{optionName(syntax.program)} + arguments;

@@ -50,6 +50,8 @@ public:
     // Why the line cannot be used, for the user: "unknown argument '--x'".
     const QString& error() const { return error_; }
     bool helpRequested() const;
+    // False for an option the command does not declare (a shared option
+    // group asks for options some commands lack).
     bool isSet(const char* name) const;
     // The last value given; empty when the option is missing or had none.
     QString value(const char* name) const;
@@ -58,7 +60,10 @@ public:
 private:
     friend ParsedLine parse(const CommandSyntax& syntax, const QStringList& arguments,
                             bool stopAtFirstPositional);
+    bool declares(const char* name) const;
+
     std::unique_ptr<QCommandLineParser> parser_;
+    QStringList declared_;
     QString error_;
 };
 

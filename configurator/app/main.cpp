@@ -1,7 +1,6 @@
 // configurator: the main menu, or one of the commands that need no display.
 #include "common/platform/console.h"
 #include "common/platform/display.h"
-#include "common/platform/hostpath.h"
 #include "common/platform/programarguments.h"
 #include "configurator/app/mainmenu.h"
 #include "configurator/app/shellscreenshots.h"
@@ -9,6 +8,7 @@
 #include "configurator/cli/fuelcommand.h"
 #include "configurator/cli/keyscommand.h"
 #include "configurator/cli/loadsheetcommand.h"
+#include "configurator/cli/pathscommand.h"
 #include "configurator/cli/payloadcommand.h"
 #include "configurator/cli/prefscommand.h"
 #include "configurator/cli/programline.h"
@@ -27,33 +27,9 @@
 
 namespace {
 
-const cli::CommandSyntax& pathsCommandSyntax() {
-    static const cli::CommandSyntax syntax{
-        "configurator paths",
-        "configurator [--fs-root DIR] paths",
-        "Prints the simulator folder and the preferences path as the tools compose\n"
-        "them, and the preferences file they name on this system.",
-        {kFsRootOption},
-        nullptr,
-        "0 done, 2 bad arguments",
-    };
-    return syntax;
-}
-
-int printPaths(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSyntax& syntax = pathsCommandSyntax();
-    const cli::ParsedLine line = cli::parse(syntax, args);
-    if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
-        return *answered;
-    out << "InstallFolder: " << platform::fromPathText(InstallFolder) << "\n"
-        << "PrefsPath: " << platform::fromPathText(PrefsPath) << "\n"
-        << "Preferences file: " << platform::displayPath(PrefsPath) << "\n";
-    return cli::kExitOk;
-}
-
 // Add a row per command; `configurator --help` lists them in this order.
 const CommandEntry kCommands[] = {
-    {"paths", "print the resolved simulator folder and preferences path", &printPaths,
+    {"paths", "print the resolved simulator folder and preferences path", &runPathsCommand,
      &pathsCommandSyntax},
     {"prefs", "print the preferences", &runPrefsCommand, &prefsCommandSyntax},
     {"keys", "print every command with its shortcut", &runKeysCommand, &keysCommandSyntax},
@@ -62,7 +38,8 @@ const CommandEntry kCommands[] = {
     {"fuel", "compute a fuel plan", &runFuelCommand, &fuelCommandSyntax},
     {"backups", "list the kept versions of the files the tools replaced", &runBackupsCommand,
      &backupsCommandSyntax},
-    {"restore", "put a kept version of a file back", &runRestoreCommand, &restoreCommandSyntax},
+    {"restore", "put a kept version of a file, or a whole save, back", &runRestoreCommand,
+     &restoreCommandSyntax},
     {"loadsheet", "write the load sheet of a flight as a PDF", &runLoadSheetCommand,
      &loadSheetCommandSyntax, true},
 };

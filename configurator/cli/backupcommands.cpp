@@ -1,29 +1,18 @@
 #include "configurator/cli/backupcommands.h"
 
 #include "common/backup/backupstore.h"
+#include "configurator/cli/backuptext.h"
+#include "configurator/cli/simulatorfolder.h"
 #include "configurator/session/installpaths.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
-namespace {
-
-QString shownTime(const QDateTime& time) {
-    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) + QStringLiteral(" UTC");
-}
-
-QString native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-QString bytes(qint64 size) {
-    return size == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(size);
-}
-
-} // namespace
+using backup_text::bytes;
+using backup_text::native;
+using backup_text::shownTime;
 
 const cli::CommandSyntax& backupsCommandSyntax() {
     static const cli::CommandSyntax syntax{
@@ -31,12 +20,14 @@ const cli::CommandSyntax& backupsCommandSyntax() {
         "configurator backups [--json]",
         "Lists the earlier versions of Prefs.cfg and the aircraft.cfg files that were\n"
         "kept each time the tools replaced them (the newest 20 per file): per file,\n"
-        "version 1 is the newest, with the time it was kept and its size. They are\n"
-        "kept in the user's data folder, or in $VOLARO_BACKUP_DIR when it is set.",
-        // --fs-root is taken by every command; backups do not depend on it.
+        "version 1 is the newest, with the time it was kept, its size and the save\n"
+        "that kept it. One save of a payload keeps a version of each aircraft file\n"
+        "it writes (the A330-200's two engine variants): they have one save number,\n"
+        "save 1 being the newest. They are kept in the user's data folder, or in\n"
+        "$VOLARO_BACKUP_DIR when it is set.",
         {{"json", nullptr, "print JSON instead of text"}, kFsRootOption},
         nullptr,
-        "0 done, 2 bad arguments",
+        "0 done, 1 the simulator folder is missing, 2 bad arguments",
     };
     return syntax;
 }
@@ -46,6 +37,8 @@ int runBackupsCommand(const QStringList& args, QTextStream& out, QTextStream& er
     const cli::ParsedLine line = cli::parse(syntax, args);
     if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
         return *answered;
+    if (const auto missing = refuseMissingSimulatorFolder(syntax, err))
+        return *missing;
 
     const backup::Store store;
     const std::vector<backup::Version> versions = store.list();
@@ -61,6 +54,7 @@ int runBackupsCommand(const QStringList& args, QTextStream& out, QTextStream& er
                 {QStringLiteral("version"), number},
                 {QStringLiteral("time"), version.time.toString(Qt::ISODateWithMs)},
                 {QStringLiteral("size"), version.size},
+                {QStringLiteral("save"), version.save},
                 {QStringLiteral("backup"), native(version.file)},
             });
         }
@@ -83,79 +77,7 @@ int runBackupsCommand(const QStringList& args, QTextStream& out, QTextStream& er
             out << "\n" << native(file) << "\n";
         }
         out << QString::number(++number).rightJustified(4) << "  " << shownTime(version.time)
-            << "  " << bytes(version.size) << "\n";
+            << "  " << bytes(version.size).leftJustified(12) << "  save " << version.save << "\n";
     }
-    return cli::kExitOk;
-}
-
-const cli::CommandSyntax& restoreCommandSyntax() {
-    static const cli::CommandSyntax syntax{
-        "configurator restore",
-        "configurator restore FILE [--version N]",
-        "Puts a kept version of FILE back in one replacement of the file, after keeping\n"
-        "its current content as the newest version (so a restore can be undone too).\n"
-        "FILE is the file as 'configurator backups' names it, its path on this system\n"
-        "(for example .../Korvanta/Volaro/Prefs.cfg); version 1 is the newest.",
-        {{"version", "N", "the version to put back (1, the newest)"}, kFsRootOption},
-        "FILE",
-        "0 done, 1 no such version or the file could not be written, 2 bad arguments",
-    };
-    return syntax;
-}
-
-int runRestoreCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    const cli::CommandSyntax& syntax = restoreCommandSyntax();
-    const cli::ParsedLine line = cli::parse(syntax, args);
-    if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
-        return *answered;
-    const QStringList files = line.positional();
-    if (files.size() != 1 || files.front().isEmpty())
-        return cli::badArguments(syntax, QStringLiteral("name one FILE to restore"), err);
-    int number = 1;
-    if (line.isSet("version")) {
-        bool ok = false;
-        number = line.value("version").toInt(&ok);
-        if (!ok || number < 1)
-            return cli::badArguments(syntax, QStringLiteral("--version needs a number from 1"),
-                                     err);
-    }
-
-    const backup::Store store;
-    const QString file = files.front();
-    const std::vector<backup::Version> versions = store.versions(file);
-    if (versions.empty()) {
-        return cli::failure(syntax,
-                            QStringLiteral("no backups of %1 in %2 (see 'configurator backups')")
-                                .arg(native(file), native(store.folder())),
-                            err);
-    }
-    if (number > static_cast<int>(versions.size())) {
-        return cli::failure(syntax,
-                            QStringLiteral("%1 has %2 kept version(s); there is no version %3")
-                                .arg(native(versions.front().source))
-                                .arg(versions.size())
-                                .arg(number),
-                            err);
-    }
-    const backup::Version& version = versions[static_cast<std::size_t>(number - 1)];
-    const QString what = QStringLiteral("version %1 (kept %2, %3)")
-                             .arg(number)
-                             .arg(shownTime(version.time), bytes(version.size));
-    const backup::RestoreResult result = backup::restore(store, version);
-    if (!result.ok) {
-        return cli::failure(syntax,
-                            QStringLiteral("could not restore %1 to %2: %3; the file has been "
-                                           "left as it was")
-                                .arg(native(version.source), what, result.reason),
-                            err);
-    }
-    if (!result.changed) {
-        out << native(version.source) << " already holds " << what << "; nothing was changed.\n";
-        return cli::kExitOk;
-    }
-    out << "Restored " << native(version.source) << " to " << what << ".\n";
-    if (result.keptCurrent)
-        out << "The content it replaced is now version 1: 'configurator restore "
-            << native(version.source) << "' undoes this.\n";
     return cli::kExitOk;
 }

@@ -1,9 +1,10 @@
 #include "configurator/cli/flightoptions.h"
 
-#include "configurator/cli/payloadoptions.h"
+#include "configurator/cli/figureoption.h"
 #include "configurator/fuel/fueldefaults.h"
 #include "configurator/fuel/fuelunits.h"
 
+#include <QStringList>
 #include <string>
 
 namespace cli_options {
@@ -13,14 +14,14 @@ namespace {
 struct Figure {
     const char* option;
     std::optional<std::int32_t> FlightOptions::*value;
-    bool mayBeNegative; // the mandatory ones: Validate tells what is missing
+    long long lowest; // as the planner's Validate and the flight-plan import take it
 };
 
 constexpr Figure kFigures[] = {
-    {"distance", &FlightOptions::distance, true}, {"altitude", &FlightOptions::altitude, true},
-    {"zfw", &FlightOptions::zfw, true},           {"cost-index", &FlightOptions::costIndex, false},
-    {"taxi", &FlightOptions::taxi, false},        {"reserve", &FlightOptions::reserve, false},
-    {"final", &FlightOptions::finalFuel, false},
+    {"distance", &FlightOptions::distance, 1}, {"altitude", &FlightOptions::altitude, 1},
+    {"zfw", &FlightOptions::zfw, 1},           {"cost-index", &FlightOptions::costIndex, 0},
+    {"taxi", &FlightOptions::taxi, 0},         {"reserve", &FlightOptions::reserve, 0},
+    {"final", &FlightOptions::finalFuel, 0},
 };
 
 } // namespace
@@ -64,17 +65,12 @@ std::optional<QString> readFlightOptions(const cli::ParsedLine& line, FlightOpti
             return QStringLiteral("--ofp needs a file");
     }
     for (const Figure& figure : kFigures) {
-        if (!line.isSet(figure.option))
-            continue;
-        const QString option = QStringLiteral("--") + QLatin1String(figure.option);
-        const auto number = wholeNumber(line.value(figure.option));
-        if (!number)
-            return QStringLiteral("%1 needs a whole number").arg(option);
-        if (*number > kLargestFigure)
-            return QStringLiteral("%1 must be at most %2").arg(option).arg(kLargestFigure);
-        if (!figure.mayBeNegative && *number < 0)
-            return QStringLiteral("%1 cannot be negative").arg(option);
-        options.*figure.value = static_cast<std::int32_t>(std::max<long long>(*number, INT32_MIN));
+        const ReadFigure read =
+            readFigure(line, figure.option, {figure.lowest, kLargestFigure, {}});
+        if (read.error)
+            return read.error;
+        if (read.value)
+            options.*figure.value = static_cast<std::int32_t>(*read.value);
     }
     return std::nullopt;
 }
@@ -103,9 +99,21 @@ fuel::FuelPlanInput flightInput(const FlightOptions& options, const fuel::Import
     return input;
 }
 
-bool hasMandatoryFigures(const fuel::FuelPlanInput& input, bool withZfw) {
-    return input.distance > 0 && input.altitude > 0 && input.costIndex >= 0 &&
-           (!withZfw || input.zeroFuelWeight > 0);
+std::optional<QString> missingMandatoryFigures(const fuel::FuelPlanInput& input, bool withZfw) {
+    QStringList missing;
+    if (input.distance <= 0)
+        missing << QStringLiteral("--distance");
+    if (input.altitude <= 0)
+        missing << QStringLiteral("--altitude");
+    if (input.costIndex < 0)
+        missing << QStringLiteral("--cost-index");
+    if (withZfw && input.zeroFuelWeight <= 0)
+        missing << QStringLiteral("--zfw");
+    if (missing.isEmpty())
+        return std::nullopt;
+    // The planner's own sentence, then what the command line lacks.
+    return QStringLiteral("All the mandatory fields must be filled. (missing: %1)")
+        .arg(missing.join(QStringLiteral(", ")));
 }
 
 } // namespace cli_options

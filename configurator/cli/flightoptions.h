@@ -41,7 +41,8 @@ fuel::FuelPlanInput flightInput(const FlightOptions& options, const fuel::Import
                                 WeightUnit unit);
 
 // Distance, altitude and cost index are there, and the zero fuel weight when
-// `withZfw`: the planner's "mandatory fields". A cost index of 0 is one.
-bool hasMandatoryFigures(const fuel::FuelPlanInput& input, bool withZfw);
+// `withZfw`: the planner's "mandatory fields" (a cost index of 0 is one).
+// Nothing when they are, else the planner's message naming the options.
+std::optional<QString> missingMandatoryFigures(const fuel::FuelPlanInput& input, bool withZfw);
 
 } // namespace cli_options

@@ -2,10 +2,12 @@
 
 #include "configurator/cli/flightoptions.h"
 #include "configurator/cli/payloadoptions.h"
+#include "configurator/cli/simulatorfolder.h"
 #include "configurator/fuel/flightplanimport.h"
 #include "configurator/fuel/fuelplan.h"
 #include "configurator/fuel/fuelunits.h"
 #include "configurator/fuel/plannedflight.h"
+#include "configurator/fuel/planvalidity.h"
 #include "configurator/fuel/takeoffweight.h"
 #include "configurator/session/installpaths.h"
 
@@ -17,8 +19,6 @@
 #include <string>
 
 namespace {
-
-const char* const kMandatoryMessage = "All the mandatory fields must be filled.";
 
 QString tankOrMissing(const fuel::TankLoad& tank, WeightUnit unit) {
     return tank.present ? fuel::tankText(tank.amount, tank.fraction, unit) : QStringLiteral("---");
@@ -51,8 +51,8 @@ void printText(const AircraftType& aircraft, const fuel::FuelPlanInput& input,
     row("LW", kg(weights.landing));
     row("Max TOW", weights.maxTakeoff ? kg(*weights.maxTakeoff)
                                       : QStringLiteral("unknown (no aircraft.cfg to read)"));
-    if (plan.tooShortForAltitude)
-        out << "\n" << fuel::tooShortForAltitudeText(input, plan).replace(u'\n', u' ') << "\n";
+    if (const auto invalid = fuel::invalidPlanText(input, plan))
+        out << "\n" << QString(*invalid).replace(u'\n', u' ') << "\n";
     if (fuel::exceedsCapacity(tanks)) {
         out << "\nWarning.\nThis fuel quantity may be too low for this trip.\n"
             << "("
@@ -140,10 +140,13 @@ const cli::CommandSyntax& fuelCommandSyntax() {
         "With --ofp, distance (air distance, else route distance), altitude, cost\n"
         "index, zero fuel weight and taxi fuel come from a SimBrief flight plan (XML),\n"
         "its pounds turned into kilograms; a figure given on the line replaces the\n"
-        "plan's. The plan must be for the --aircraft given, if any.",
+        "plan's. The plan must be for the --aircraft given, if any.\n"
+        "A plan that is not valid (a distance too short for the altitude) is printed\n"
+        "with the warning, and the exit status is 1.",
         options(),
         nullptr,
-        "0 done, 1 the flight plan cannot be read or used, 2 bad arguments",
+        "0 done, 1 the plan is not valid, the flight plan cannot be read or used or "
+        "the simulator folder is missing, 2 bad arguments",
     };
     return syntax;
 }
@@ -181,10 +184,13 @@ int runFuelCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
     const WeightUnit unit = payload.unit;
     const fuel::FuelPlanInput input =
         cli_options::flightInput(flight, imported ? &*imported : nullptr, unit);
-    if (!cli_options::hasMandatoryFigures(input, true)) {
-        err << kMandatoryMessage << "\n";
+    if (const auto missing = cli_options::missingMandatoryFigures(input, true)) {
+        err << *missing << "\n";
         return cli::kExitBadArguments;
     }
+    // The maximum take-off weight is read from the aircraft's file.
+    if (const auto status = refuseMissingSimulatorFolder(syntax, err))
+        return *status;
 
     const AircraftType& aircraft = *payload.aircraft;
     const fuel::FuelPlan plan = fuel::PlanFuel(aircraft, input);
@@ -208,9 +214,17 @@ int runFuelCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
     // Checked against the installed aircraft when its file can be read.
     const fuel::FlightWeights weights = fuel::flightWeights(
         shown.zeroFuelWeight, shown.taxiFuel, plan, unit, fuel::maxGrossWeightLb(aircraft.code));
-    if (line.isSet("json"))
+    const bool json = line.isSet("json");
+    if (json)
         printJson(aircraft, plan, shown, weights, unit, out);
     else
         printText(aircraft, input, plan, shown, weights, unit, out);
+    // Shown all the same, as the planner shows it, but no plan to fly; the
+    // text output has said why already.
+    if (const auto invalid = fuel::invalidPlanText(input, plan)) {
+        if (json)
+            cli::failure(syntax, QString(*invalid).replace(u'\n', u' '), err);
+        return cli::kExitFailed;
+    }
     return cli::kExitOk;
 }

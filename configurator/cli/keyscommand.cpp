@@ -3,6 +3,7 @@
 #include "common/platform/hostpath.h"
 #include "common/platform/windows1252.h"
 #include "common/profile/profile.h"
+#include "configurator/cli/simulatorfolder.h"
 #include "configurator/keys/commandtable.h"
 #include "configurator/keys/keynames.h"
 #include "configurator/keys/shortcutstore.h"
@@ -56,7 +57,7 @@ const cli::CommandSyntax& keysCommandSyntax() {
          {"layout", "en|fr", "name the keys as this keyboard layout does (else the one in force)"},
          kFsRootOption},
         nullptr,
-        "0 done, 1 Prefs.cfg is there but cannot be read, 2 bad arguments",
+        "0 done, 1 the simulator folder is missing or Prefs.cfg cannot be read, 2 bad arguments",
     };
     return syntax;
 }
@@ -80,6 +81,8 @@ int runKeysCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
                 err);
         }
     }
+    if (const auto missing = refuseMissingSimulatorFolder(syntax, err))
+        return *missing;
 
     // The window would show the defaults; a terminal user is told why.
     if (const auto problem = profile::readProblem(PrefsPath)) {

@@ -5,6 +5,7 @@
 #include "configurator/fuel/flightplanimport.h"
 #include "configurator/fuel/fuelunits.h"
 #include "configurator/fuel/plannedflight.h"
+#include "configurator/fuel/planvalidity.h"
 #include "configurator/fuel/takeoffweight.h"
 #include "configurator/load/loadmanager.h"
 #include "configurator/loadsheet/loadsheet.h"
@@ -22,7 +23,7 @@ namespace {
 
 std::vector<cli::Option> options() {
     std::vector<cli::Option> list = cli_options::payloadOptions(
-        {"(required)", "unit of the weights given and on the sheet (kg)"});
+        {"(required without --ofp)", "unit of the weights given and on the sheet (kg)"});
     const cli::Option unit = list.back();
     list.pop_back();
     // As the help has always listed them: the payload, the flight, the unit.
@@ -45,7 +46,9 @@ const cli::CommandSyntax& loadSheetCommandSyntax() {
                     "    ") +
         cli_options::flightDefaultsUsage() +
         "\n"
-        "    [--unit kg|lb] --pdf FILE";
+        "    [--unit kg|lb] --pdf FILE\n"
+        "configurator [--fs-root DIR] loadsheet --ofp FILE [--aircraft TYPE]\n"
+        "    [any option above] --pdf FILE";
     static const cli::CommandSyntax syntax{
         "configurator loadsheet",
         usage.c_str(),
@@ -54,11 +57,14 @@ const cli::CommandSyntax& loadSheetCommandSyntax() {
         "the options given), its zero fuel weight and centre of gravity, the fuel plan\n"
         "'fuel' computes for that zero fuel weight, the tanks, and the take-off and\n"
         "landing weights. With --ofp, distance, altitude, cost index and taxi fuel\n"
-        "come from a SimBrief flight plan (XML) unless given on the line; the zero\n"
-        "fuel weight is always the payload's.",
+        "come from a SimBrief flight plan (XML) unless given on the line, and the\n"
+        "aircraft too when --aircraft is not given; the zero fuel weight is always\n"
+        "the payload's. A fuel plan that is not valid (a distance too short for the\n"
+        "altitude) is no load sheet: nothing is written and its warning is told.",
         options(),
         nullptr,
-        "0 done, 1 the PDF or a file it needs cannot be written or read, 2 bad arguments,\n"
+        "0 done, 1 the fuel plan is not valid, the PDF or a file it needs cannot be "
+        "written or read, or the simulator folder is missing, 2 bad arguments, "
         "3 not installed",
     };
     return syntax;
@@ -71,7 +77,8 @@ int runLoadSheetCommand(const QStringList& args, QTextStream& out, QTextStream& 
         return *answered;
     cli_options::PayloadOptions payload;
     cli_options::FlightOptions flight;
-    auto error = cli_options::readPayloadOptions(line, true, payload);
+    // A flight plan names its aircraft itself.
+    auto error = cli_options::readPayloadOptions(line, !line.isSet("ofp"), payload);
     if (!error && (!line.isSet("pdf") || line.value("pdf").isEmpty()))
         error = QStringLiteral("--pdf FILE is required");
     if (!error)
@@ -89,11 +96,16 @@ int runLoadSheetCommand(const QStringList& args, QTextStream& out, QTextStream& 
                 QStringLiteral("cannot use the flight plan %1: %2").arg(flight.ofp, plan.error),
                 err);
         imported = plan.flight;
+        if (!payload.aircraft) {
+            payload.aircraft = imported->aircraft;
+            if (const auto loads = cli_options::readLoads(line, payload))
+                return cli::badArguments(syntax, *loads, err);
+        }
     }
     fuel::FuelPlanInput input =
         cli_options::flightInput(flight, imported ? &*imported : nullptr, payload.unit);
-    if (!cli_options::hasMandatoryFigures(input, false)) {
-        err << "All the mandatory fields must be filled.\n";
+    if (const auto missing = cli_options::missingMandatoryFigures(input, false)) {
+        err << *missing << "\n";
         return cli::kExitBadArguments;
     }
 
@@ -103,6 +115,12 @@ int runLoadSheetCommand(const QStringList& args, QTextStream& out, QTextStream& 
     // The zero fuel weight is always the payload's.
     input.zeroFuelWeight = model.lastZfw();
     const fuel::FuelPlan plan = fuel::PlanFuel(*payload.aircraft, input);
+    if (const auto invalid = fuel::invalidPlanText(input, plan)) {
+        return cli::failure(syntax,
+                            QString(*invalid).replace(u'\n', u' ') +
+                                QStringLiteral(" No load sheet was written."),
+                            err);
+    }
     fuel::FuelFigures shown = fuel::shownFigures(input, plan, payload.unit);
     // The payload's own ZFW in the unit, as the load manager shows it.
     shown.zeroFuelWeight = model.figures().zfw;

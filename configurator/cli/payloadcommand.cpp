@@ -2,6 +2,7 @@
 
 #include "configurator/cli/payloadoptions.h"
 #include "configurator/load/loadmanager.h"
+#include "configurator/load/payloadsave.h"
 #include "configurator/session/installpaths.h"
 
 #include <QJsonDocument>
@@ -102,13 +103,14 @@ const cli::CommandSyntax& payloadCommandSyntax() {
         "    [--business N] [--economy N] [--forward PCT] [--aft PCT]\n"
         "    [--unit kg|lb] [--save] [--json]",
         "Opens the aircraft's payload as the load manager does, applies the given\n"
-        "passenger counts and cargo percents (a figure above the seats or 100 % is\n"
-        "brought down to it, with a warning), and prints every weight in the unit.\n"
-        "With --save the payload is written into the aircraft's aircraft.cfg files\n"
-        "as OK does.",
+        "passenger counts (0 to the seats of the aircraft) and cargo percents (0 to\n"
+        "100), and prints every weight in the unit. With --save the payload is written\n"
+        "into the aircraft's aircraft.cfg files as OK does, as one save that one\n"
+        "'configurator restore --save' undoes.",
         options(),
         nullptr,
-        "0 done, 1 a save failed or a file cannot be read, 2 bad arguments, 3 not installed",
+        "0 done, 1 a save failed, the simulator folder is missing or a file cannot be "
+        "read, 2 bad arguments, 3 not installed",
     };
     return syntax;
 }
@@ -145,7 +147,7 @@ int runPayloadCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return cli::kExitFailed;
     }
     // Saving uses the positions only; the unit shown does not matter.
-    const std::vector<profile::WriteResult> results = model.save();
+    const std::vector<profile::WriteResult> results = savePayload(model);
     int status = cli::kExitOk;
     if (results.empty()) {
         err << "configurator payload: no aircraft file could be opened; nothing was saved\n";

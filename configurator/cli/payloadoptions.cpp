@@ -1,10 +1,10 @@
 #include "configurator/cli/payloadoptions.h"
 
+#include "configurator/cli/figureoption.h"
+#include "configurator/cli/simulatorfolder.h"
 #include "configurator/load/loadmanager.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
-#include <climits>
 #include <string>
 
 namespace cli_options {
@@ -23,18 +23,15 @@ constexpr Load kLoads[] = {
     {"aft", &PayloadOptions::aft},
 };
 
-// The most a load option takes, and how that reads in a message.
-int largestLoad(const AircraftType& aircraft, const char* option, QString& what) {
+// What a load option takes on `aircraft`.
+FigureRange loadRange(const AircraftType& aircraft, const char* option) {
     const std::string name = option;
     if (name == "business" || name == "economy") {
         const int seats = name == "business" ? aircraft.businessSeats : aircraft.economySeats;
-        what = QStringLiteral("the %1 seats of the %2")
-                   .arg(seats)
-                   .arg(QLatin1String(aircraft.designation));
-        return seats;
+        return {0, seats,
+                QStringLiteral("the seats of the %1").arg(QLatin1String(aircraft.designation))};
     }
-    what = QStringLiteral("100 %");
-    return 100;
+    return {0, 100, QStringLiteral("percent of the hold")};
 }
 
 } // namespace
@@ -52,19 +49,6 @@ std::vector<cli::Option> payloadOptions(const PayloadGroup& group) {
     }
     options.push_back({"unit", "kg|lb", group.unitHelp});
     return options;
-}
-
-std::optional<long long> wholeNumber(const QString& text) {
-    bool ok = false;
-    const long long number = text.toLongLong(&ok);
-    if (ok)
-        return number;
-    // Digits beyond any range are still a whole number, only a large one.
-    static const QRegularExpression digits(QStringLiteral("^\\s*([+-]?)[0-9]+\\s*$"));
-    const QRegularExpressionMatch match = digits.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.captured(1) == QLatin1String("-") ? LLONG_MIN : LLONG_MAX;
 }
 
 std::optional<QString> readPayloadOptions(const cli::ParsedLine& line, bool aircraftRequired,
@@ -87,32 +71,24 @@ std::optional<QString> readPayloadOptions(const cli::ParsedLine& line, bool airc
             return QStringLiteral("--unit must be kg or lb");
         options.unit = *unit;
     }
+    if (options.aircraft)
+        return readLoads(line, options);
+    return std::nullopt;
+}
+
+std::optional<QString> readLoads(const cli::ParsedLine& line, PayloadOptions& options) {
     for (const Load& load : kLoads) {
-        if (!line.isSet(load.option))
-            continue;
-        const QString option = QStringLiteral("--") + QLatin1String(load.option);
-        const auto number = wholeNumber(line.value(load.option));
-        if (!number)
-            return QStringLiteral("%1 needs a whole number").arg(option);
-        if (*number < 0)
-            return QStringLiteral("%1 cannot be negative").arg(option);
-        options.*load.value = static_cast<int>(std::min<long long>(*number, INT_MAX));
+        const ReadFigure figure =
+            readFigure(line, load.option, loadRange(*options.aircraft, load.option));
+        if (figure.error)
+            return figure.error;
+        if (figure.value)
+            options.*load.value = static_cast<int>(*figure.value);
     }
     return std::nullopt;
 }
 
-void applyPayloadOptions(const PayloadOptions& options, CLoadManager& model, const char* program,
-                         QTextStream& err) {
-    for (const Load& load : kLoads) {
-        const std::optional<int>& value = options.*load.value;
-        if (!value)
-            continue;
-        QString what;
-        const int largest = largestLoad(model.aircraft(), load.option, what);
-        if (*value > largest)
-            err << program << ": --" << load.option << ' ' << *value << " is more than " << what
-                << "; " << largest << " is used\n";
-    }
+void applyPayloadOptions(const PayloadOptions& options, CLoadManager& model) {
     if (options.business)
         model.setBusiness(*options.business);
     if (options.economy)
@@ -127,6 +103,8 @@ void applyPayloadOptions(const PayloadOptions& options, CLoadManager& model, con
 
 std::optional<int> openPayload(const PayloadOptions& options, CLoadManager& model,
                                const cli::CommandSyntax& syntax, QTextStream& err) {
+    if (const auto missing = refuseMissingSimulatorFolder(syntax, err))
+        return missing;
     // A file that is there but cannot be read would make the aircraft look
     // not installed, or show the defaults: say which file and why.
     bool unreadable = false;
@@ -144,7 +122,7 @@ std::optional<int> openPayload(const PayloadOptions& options, CLoadManager& mode
         return cli::kExitNotInstalled;
     }
     model.load();
-    applyPayloadOptions(options, model, syntax.program, err);
+    applyPayloadOptions(options, model);
     return std::nullopt;
 }
 

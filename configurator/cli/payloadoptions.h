@@ -33,24 +33,25 @@ struct PayloadGroup {
 std::vector<cli::Option> payloadOptions(const PayloadGroup& group);
 
 // Reads the group from `line`; an error text for the user, or nothing.
-// `aircraftRequired`: a missing --aircraft is an error.
+// `aircraftRequired`: a missing --aircraft is an error. The loads are read
+// once the aircraft is known: here when --aircraft is given, else by
+// readLoads once the command knows it.
 std::optional<QString> readPayloadOptions(const cli::ParsedLine& line, bool aircraftRequired,
                                           PayloadOptions& options);
 
+// Reads the passenger and cargo options for `options.aircraft` (set): from 0
+// to its seats, from 0 to 100 %. An error text for the user, or nothing.
+std::optional<QString> readLoads(const cli::ParsedLine& line, PayloadOptions& options);
+
 // Applies the loads to `model` (loaded from its file) in `options`' unit and
-// refreshes it. A figure above what the aircraft takes is brought down to it,
-// with a line on `err` saying so.
-void applyPayloadOptions(const PayloadOptions& options, CLoadManager& model, const char* program,
-                         QTextStream& err);
+// refreshes it.
+void applyPayloadOptions(const PayloadOptions& options, CLoadManager& model);
 
 // Opens the aircraft's payload as the load manager does and applies the
 // options: the model, or the exit status after the problem was told on `err`
-// (a file that cannot be read, the aircraft not installed).
+// (no simulator folder, a file that cannot be read, the aircraft not
+// installed).
 std::optional<int> openPayload(const PayloadOptions& options, CLoadManager& model,
                                const cli::CommandSyntax& syntax, QTextStream& err);
-
-// A whole number as the options take it: nothing when `text` is not one.
-// Figures beyond the int range come out as the range's end.
-std::optional<long long> wholeNumber(const QString& text);
 
 } // namespace cli_options

@@ -1,6 +1,7 @@
 #include "configurator/cli/prefscommand.h"
 
 #include "common/profile/profile.h"
+#include "configurator/cli/simulatorfolder.h"
 #include "configurator/prefs/preferences.h"
 #include "configurator/session/installpaths.h"
 
@@ -16,7 +17,7 @@ const cli::CommandSyntax& prefsCommandSyntax() {
         "window reads them (defaults applied to missing or unusable values).",
         {{"json", nullptr, "print JSON instead of text"}, kFsRootOption},
         nullptr,
-        "0 done, 1 Prefs.cfg is there but cannot be read, 2 bad arguments",
+        "0 done, 1 the simulator folder is missing or Prefs.cfg cannot be read, 2 bad arguments",
     };
     return syntax;
 }
@@ -26,6 +27,8 @@ int runPrefsCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const cli::ParsedLine line = cli::parse(syntax, args);
     if (const auto answered = cli::answerBadOrHelp(syntax, line, out, err))
         return *answered;
+    if (const auto missing = refuseMissingSimulatorFolder(syntax, err))
+        return *missing;
 
     // The window would show the defaults; a terminal user is told why.
     if (const auto problem = profile::readProblem(PrefsPath)) {

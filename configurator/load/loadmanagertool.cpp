@@ -2,6 +2,7 @@
 
 #include "configurator/load/loadmanager.h"
 #include "configurator/load/loadmanagerdialog.h"
+#include "configurator/load/payloadsave.h"
 
 #include <string>
 
@@ -26,7 +27,7 @@ public:
     profile::WriteResult save() override {
         if (!model_)
             return {false, {}, "no such aircraft"};
-        const std::vector<profile::WriteResult> results = model_->save();
+        const std::vector<profile::WriteResult> results = savePayload(*model_);
         if (results.empty()) {
             return {false, model_->filePaths().front(),
                     "none of the aircraft's files could be opened"};

@@ -57,6 +57,8 @@ TEST_F(FolderNamesOnTheCommandLine, EveryCommandWorksThere) {
         configurator({QStringLiteral("paths"), QStringLiteral("--fs-root"), root});
     EXPECT_EQ(paths.exitCode, 0) << paths.err.toStdString();
     EXPECT_TRUE(paths.out.contains(QStringLiteral("InstallFolder: ") + root + QLatin1Char('\n')));
+    EXPECT_TRUE(
+        paths.out.contains(QStringLiteral("Simulator folder: ") + root + QLatin1Char('\n')));
     EXPECT_TRUE(paths.out.contains(qt(sim / "Korvanta/Volaro/Prefs.cfg")));
 
     const ProgramRun prefs = configurator(

@@ -1,5 +1,7 @@
+#include "common/backup/backupstore.h"
 #include "common/profile/profile.h"
 #include "configurator/cli/backupcommands.h"
+#include "configurator/session/installpaths.h"
 #include "tests/support/backupfolder.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +38,7 @@ CommandRun run(Command command, const QStringList& args) {
 class BackupCommands : public testing::Test {
 protected:
     BackupCommands() {
+        resolveInstallPaths(sim.path().string(), "");
         writeFile(file, "[Common]\r\nUnitSystem=0\r\n");
         for (const char* value : {"1", "2"}) {
             profile::WriteBatch batch(file);
@@ -58,7 +61,8 @@ TEST_F(BackupCommands, BackupsListsEachVersionWithItsTimeAndSize) {
     EXPECT_EQ(text.status, 0) << text.err.toStdString();
     EXPECT_TRUE(text.out.contains(host() + u'\n')) << text.out.toStdString();
     EXPECT_TRUE(text.out.contains(QStringLiteral("   1  20"))) << text.out.toStdString();
-    EXPECT_TRUE(text.out.contains(QStringLiteral(" UTC  24 bytes\n   2  ")))
+    // Each of these versions was kept by a save of its own; 1 the newest.
+    EXPECT_TRUE(text.out.contains(QStringLiteral(" UTC  24 bytes      save 1\n   2  ")))
         << text.out.toStdString();
 
     const CommandRun json = run(runBackupsCommand, {QStringLiteral("--json")});
@@ -71,7 +75,43 @@ TEST_F(BackupCommands, BackupsListsEachVersionWithItsTimeAndSize) {
     EXPECT_EQ(newest.value(QStringLiteral("version")).toInt(), 1);
     EXPECT_EQ(newest.value(QStringLiteral("size")).toInt(), 24); // "UnitSystem=1" then
     EXPECT_TRUE(newest.value(QStringLiteral("time")).toString().endsWith(u'Z'));
+    EXPECT_EQ(newest.value(QStringLiteral("save")).toInt(), 1);
     EXPECT_EQ(list[1].toObject().value(QStringLiteral("version")).toInt(), 2);
+    EXPECT_EQ(list[1].toObject().value(QStringLiteral("save")).toInt(), 2);
+}
+
+// One save that replaced two files (a payload on both engine variants) is
+// one step: listed under one number, restored and undone as a whole.
+TEST_F(BackupCommands, SaveOfTwoFilesIsRestoredAndUndoneWhole) {
+    const std::string first = sim.file("GE.cfg"), second = sim.file("RR.cfg");
+    const backup::Store store;
+    QStringList kept;
+    for (const std::string& variant : {first, second}) {
+        writeFile(variant, "new " + variant);
+        QString copy;
+        ASSERT_TRUE(
+            store.keep(QString::fromStdString(variant), QByteArray("old"), &copy).isEmpty());
+        kept << copy;
+    }
+    ASSERT_TRUE(store.recordSave(kept).isEmpty());
+
+    const CommandRun listed = run(runBackupsCommand, {});
+    EXPECT_EQ(listed.out.count(QStringLiteral("save 1\n")), 2) << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("save 3\n"))) << listed.out.toStdString();
+
+    const CommandRun restored =
+        run(runRestoreCommand, {QStringLiteral("--save"), QStringLiteral("1")});
+    EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
+    EXPECT_EQ(readFile(first), "old");
+    EXPECT_EQ(readFile(second), "old");
+    EXPECT_EQ(readFile(file), "[Common]\r\nUnitSystem=2\r\n"); // not in that save
+    EXPECT_TRUE(restored.out.endsWith(QStringLiteral(
+        "The contents it replaced are now save 1: 'configurator restore --save 1' undoes this.\n")))
+        << restored.out.toStdString();
+
+    EXPECT_EQ(run(runRestoreCommand, {QStringLiteral("--save=1")}).status, 0);
+    EXPECT_EQ(readFile(first), "new " + first);
+    EXPECT_EQ(readFile(second), "new " + second);
 }
 
 TEST_F(BackupCommands, RestorePutsTheVersionBackAndSaysWhatItDid) {
@@ -119,6 +159,12 @@ TEST_F(BackupCommands, RestoreRefusesWhatItCannotDo) {
          1,
          "has 2 kept version(s); there is no version 3"},
         {"file without backups", {host() + QStringLiteral(".bak")}, 1, "no backups of "},
+        {"save zero", {QStringLiteral("--save=0")}, 2, "--save needs a number from 1"},
+        {"save and a file",
+         {host(), QStringLiteral("--save=1")},
+         2,
+         "--save puts back whole saves: give it no FILE or --version"},
+        {"save beyond the kept ones", {QStringLiteral("--save=3")}, 1, "there is no save 3 in "},
     };
     for (const Case& c : cases) {
         const CommandRun result = run(runRestoreCommand, c.args);

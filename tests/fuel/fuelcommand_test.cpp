@@ -1,4 +1,6 @@
 #include "configurator/cli/fuelcommand.h"
+#include "configurator/session/installpaths.h"
+#include "tests/support/tempdir.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,7 +28,17 @@ CommandRun run(const char* line) {
     return result;
 }
 
-TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
+// The command reads the aircraft's file in a simulator folder; this one has
+// none, so no maximum take-off weight is known.
+class FuelCommand : public testing::Test {
+protected:
+    void SetUp() override { resolveInstallPaths(sim_.path().string(), ""); }
+
+private:
+    testing_support::TempDir sim_;
+};
+
+TEST_F(FuelCommand, JsonPlanOfTheWorkedExample) {
     const CommandRun r =
         run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --json");
     EXPECT_EQ(r.status, 0);
@@ -49,7 +61,7 @@ TEST(FuelCommand, JsonPlanOfTheWorkedExample) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("\"fraction\":0.732507,"))); // six digits
 }
 
-TEST(FuelCommand, MissingTankIsNullAndExcessWarns) {
+TEST_F(FuelCommand, MissingTankIsNullAndExcessWarns) {
     const CommandRun r = run("--aircraft A330-300 --distance 7000 --altitude 35000 --zfw 170000 "
                              "--cost-index 80 --taxi 0 --reserve 10 --final 2000 --json");
     EXPECT_EQ(r.status, 0);
@@ -67,16 +79,21 @@ TEST(FuelCommand, MissingTankIsNullAndExcessWarns) {
         QStringLiteral("Warning.\nThis fuel quantity may be too low for this trip.\n")));
 }
 
-TEST(FuelCommand, DistanceTooShortForTheAltitudeIsFlaggedAndSaidInOneLine) {
+TEST_F(FuelCommand, DistanceTooShortForTheAltitudeIsFlaggedAndSaidInOneLine) {
     const char* const shortHop = "--aircraft A340-600 --distance 50 --altitude 39000 --zfw 250000";
+    // Printed as the planner shows it, but no plan to fly: exit 1.
     const CommandRun json = run((std::string(shortHop) + " --json").c_str());
-    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.status, 1);
+    EXPECT_TRUE(
+        json.err.startsWith(QStringLiteral("configurator fuel: The flying distance of 50 NM")))
+        << json.err.toStdString();
     const QJsonObject plan = QJsonDocument::fromJson(json.out.toUtf8()).object();
     EXPECT_EQ(plan.value(QStringLiteral("trip_fuel")).toInt(), -274);
     EXPECT_EQ(plan.value(QStringLiteral("too_short_for_altitude")), QJsonValue(true));
 
     const CommandRun text = run(shortHop);
-    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_TRUE(text.err.isEmpty()) << text.err.toStdString(); // said once, with the plan
     const QStringList lines = text.out.split(QLatin1Char('\n'));
     const auto warning = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
         return line.startsWith(QStringLiteral("The flying distance of 50 NM is too short for a "
@@ -86,7 +103,7 @@ TEST(FuelCommand, DistanceTooShortForTheAltitudeIsFlaggedAndSaidInOneLine) {
     EXPECT_TRUE(warning->endsWith(QStringLiteral("This fuel plan is not valid.")));
 }
 
-TEST(FuelCommand, TextShowsThePlanAsThePlannerDoes) {
+TEST_F(FuelCommand, TextShowsThePlanAsThePlannerDoes) {
     const CommandRun r = run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000");
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.contains(QStringLiteral("Trip Fuel       45996 kg\n")));
@@ -96,23 +113,28 @@ TEST(FuelCommand, TextShowsThePlanAsThePlannerDoes) {
     EXPECT_FALSE(r.out.contains(QStringLiteral("Warning")));
 }
 
-TEST(FuelCommand, RefusesMissingOrNonPositiveMandatoryFigures) {
-    for (const char* line : {
-             "--aircraft A330-200 --altitude 35000 --zfw 170000",
-             "--aircraft A330-200 --distance 3000 --zfw 170000",
-             "--aircraft A330-200 --distance 3000 --altitude 35000",
-             "--aircraft A330-200 --distance 0 --altitude 35000 --zfw 170000",
-             "--aircraft A330-200 --distance 3000 --altitude -1 --zfw 170000",
-         }) {
-        const CommandRun r = run(line);
-        EXPECT_EQ(r.status, 2) << line;
-        EXPECT_EQ(r.err, QStringLiteral("All the mandatory fields must be filled.\n")) << line;
-        EXPECT_TRUE(r.out.isEmpty()) << line;
+TEST_F(FuelCommand, NamesTheMissingMandatoryFigures) {
+    const struct {
+        const char* line;
+        const char* missing;
+    } cases[] = {
+        {"--aircraft A330-200 --altitude 35000 --zfw 170000", "--distance"},
+        {"--aircraft A330-200 --distance 3000 --zfw 170000", "--altitude"},
+        {"--aircraft A330-200 --distance 3000 --altitude 35000", "--zfw"},
+        {"--aircraft A330-200 --zfw 170000", "--distance, --altitude"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = run(c.line);
+        EXPECT_EQ(r.status, 2) << c.line;
+        EXPECT_EQ(r.err, QStringLiteral("All the mandatory fields must be filled. (missing: %1)\n")
+                             .arg(QLatin1String(c.missing)))
+            << c.line;
+        EXPECT_TRUE(r.out.isEmpty()) << c.line;
     }
 }
 
 // Cost index 0 (the longest range) is planned as the tables give it.
-TEST(FuelCommand, CostIndexZeroIsPlanned) {
+TEST_F(FuelCommand, CostIndexZeroIsPlanned) {
     const CommandRun zero =
         run("--aircraft A330-200 --distance 3000 --altitude 35000 --zfw 170000 --cost-index 0");
     const CommandRun fifty =
@@ -122,7 +144,7 @@ TEST(FuelCommand, CostIndexZeroIsPlanned) {
     EXPECT_NE(zero.out, fifty.out);
 }
 
-TEST(FuelCommand, ExplainsBadArguments) {
+TEST_F(FuelCommand, ExplainsBadArguments) {
     const struct {
         const char* line;
         const char* message;
@@ -131,8 +153,12 @@ TEST(FuelCommand, ExplainsBadArguments) {
         {"--aircraft A380 --distance 3000", "unknown aircraft 'A380'"},
         {"--aircraft A330-200 --distance 3k", "--distance needs a whole number"},
         {"--aircraft A330-200 --zfw", "--zfw needs a whole number"},
-        {"--aircraft A330-200 --taxi -5", "--taxi cannot be negative"},
-        {"--aircraft A330-200 --distance 100000000", "--distance must be at most 99999999"},
+        {"--aircraft A330-200 --taxi -5", "--taxi must be from 0 to 99999999"},
+        {"--aircraft A330-200 --distance 0", "--distance must be from 1 to 99999999"},
+        {"--aircraft A330-200 --altitude -1", "--altitude must be from 1 to 99999999"},
+        {"--aircraft A330-200 --distance 100000000", "--distance must be from 1 to 99999999"},
+        // Beyond any integer, still a figure out of range, not a word.
+        {"--aircraft A330-200 --distance 999999999999", "--distance must be from 1 to 99999999"},
         {"--aircraft A330-200 --unit st", "--unit must be kg or lb"},
     };
     for (const auto& c : cases) {
@@ -148,7 +174,7 @@ std::string ofp(const char* fixture) {
     return std::string("--ofp " VOLARO_TEST_DATA_DIR "/fixtures/") + fixture;
 }
 
-TEST(FuelCommand, FlightPlanGivesTheFiguresTheLineWouldGive) {
+TEST_F(FuelCommand, FlightPlanGivesTheFiguresTheLineWouldGive) {
     const struct {
         std::string withPlan;
         const char* sameByHand;
@@ -176,7 +202,7 @@ TEST(FuelCommand, FlightPlanGivesTheFiguresTheLineWouldGive) {
                     .out.contains(QStringLiteral("\"block_fuel\":49495")));
 }
 
-TEST(FuelCommand, FlightPlanThatCannotBeUsedFailsNamingWhy) {
+TEST_F(FuelCommand, FlightPlanThatCannotBeUsedFailsNamingWhy) {
     const struct {
         std::string line;
         const char* message;
