@@ -49,7 +49,7 @@ protected:
 TEST_F(PayloadCommandTest, JsonCarriesEveryShownNumberInTheUnit) {
     const CommandRun r =
         run({QStringLiteral("--aircraft"), QStringLiteral("A340-600"), QStringLiteral("--economy"),
-             QStringLiteral("500"), QStringLiteral("--aft"), QStringLiteral("50"),
+             QStringLiteral("383"), QStringLiteral("--aft"), QStringLiteral("50"),
              QStringLiteral("--unit"), QStringLiteral("lb"), QStringLiteral("--json")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
@@ -76,7 +76,7 @@ TEST_F(PayloadCommandTest, JsonCarriesEveryShownNumberInTheUnit) {
     EXPECT_EQ(json.value(QStringLiteral("aircraft")).toString(), QStringLiteral("A340-600"));
     EXPECT_EQ(json.value(QStringLiteral("installed")).toBool(), true);
     EXPECT_EQ(json.value(QStringLiteral("business")).toInt(), 30); // read from the file
-    EXPECT_EQ(json.value(QStringLiteral("economy")).toInt(), 383); // clamped
+    EXPECT_EQ(json.value(QStringLiteral("economy")).toInt(), 383); // every seat
     EXPECT_EQ(json.value(QStringLiteral("unit")).toString(), QStringLiteral("lb"));
     EXPECT_EQ(json.value(QStringLiteral("aft_weight")).toInt(), 20392); // 9250 kg in lb
     EXPECT_EQ(json.value(QStringLiteral("zfw_kg")).toInt(),
