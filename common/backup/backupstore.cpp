@@ -270,15 +270,6 @@ std::vector<Version> Store::versions(const QString& source) const {
     return found;
 }
 
-std::vector<Version> Store::save(int number) const {
-    std::vector<Version> found;
-    for (Version& version : list()) {
-        if (version.save == number)
-            found.push_back(std::move(version));
-    }
-    return found;
-}
-
 RestoreResult restore(const Store& store, const Version& version) {
     RestoreResult result;
     if (const QString problem = restoreProblem(version); !problem.isEmpty()) {
@@ -288,7 +279,7 @@ RestoreResult restore(const Store& store, const Version& version) {
     const auto wanted = readAll(version.file);
     const auto current = readAll(version.source);
     if (!wanted || (QFileInfo::exists(version.source) && !current)) {
-        result.reason = QStringLiteral("a file could not be read a second time");
+        result.reason = QStringLiteral("the file or its backup could no longer be read");
         return result;
     }
     if (current && *current == *wanted) {

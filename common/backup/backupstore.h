@@ -45,8 +45,6 @@ public:
     std::vector<Version> list() const;
     // The versions of `source`, newest first.
     std::vector<Version> versions(const QString& source) const;
-    // The versions kept by save `number` (1 the newest), in path order.
-    std::vector<Version> save(int number) const;
 
 private:
     QString folder_;

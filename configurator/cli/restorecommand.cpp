@@ -120,8 +120,8 @@ int restoreWholeSave(const cli::CommandSyntax& syntax, int number, QTextStream& 
             status = cli::kExitFailed;
             continue;
         }
-        out << (file.changed ? "  restored " : "  already held by ") << native(version.source)
-            << " (" << what << ")\n";
+        out << (file.changed ? "  restored " : "  unchanged ") << native(version.source)
+            << (file.changed ? " (" : " (it already holds ") << what << ")\n";
         changed = changed || file.changed;
         if (keptFile.isEmpty())
             keptFile = file.keptFile;

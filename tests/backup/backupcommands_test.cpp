@@ -112,6 +112,16 @@ TEST_F(BackupCommands, SaveOfTwoFilesIsRestoredAndUndoneWhole) {
     EXPECT_EQ(run(runRestoreCommand, {QStringLiteral("--save=1")}).status, 0);
     EXPECT_EQ(readFile(first), "new " + first);
     EXPECT_EQ(readFile(second), "new " + second);
+
+    // Whole or not at all: one file that cannot be replaced stops both.
+    std::filesystem::remove(second);
+    std::filesystem::create_directory(second);
+    const CommandRun refused = run(runRestoreCommand, {QStringLiteral("--save=1")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("it is a folder, not a file; every file has "
+                                                    "been left as it was")))
+        << refused.err.toStdString();
+    EXPECT_EQ(readFile(first), "new " + first);
 }
 
 TEST_F(BackupCommands, RestorePutsTheVersionBackAndSaysWhatItDid) {
