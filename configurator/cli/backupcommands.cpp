@@ -1,6 +1,7 @@
 #include "configurator/cli/backupcommands.h"
 
 #include "common/backup/backupstore.h"
+#include "common/platform/programarguments.h"
 #include "configurator/session/installpaths.h"
 
 #include <QDir>
@@ -26,13 +27,16 @@ QString bytes(qint64 size) {
 } // namespace
 
 const cli::CommandSyntax& backupsCommandSyntax() {
+    static const QByteArray description =
+        QByteArray("Lists the earlier versions of Prefs.cfg and the aircraft.cfg files that were\n"
+                   "kept each time the tools replaced them (the newest 20 per file): per file,\n"
+                   "version 1 is the newest, with the time it was kept and its size. They are\n"
+                   "kept in the user's data folder, or in ") +
+        platform::shellVariable(backup::kFolderEnv).c_str() + " when it is set.";
     static const cli::CommandSyntax syntax{
         "configurator backups",
         "configurator backups [--json]",
-        "Lists the earlier versions of Prefs.cfg and the aircraft.cfg files that were\n"
-        "kept each time the tools replaced them (the newest 20 per file): per file,\n"
-        "version 1 is the newest, with the time it was kept and its size. They are\n"
-        "kept in the user's data folder, or in $VOLARO_BACKUP_DIR when it is set.",
+        description.constData(),
         // --fs-root is taken by every command; backups do not depend on it.
         {{"json", nullptr, "print JSON instead of text"}, kFsRootOption},
         nullptr,
