@@ -73,7 +73,7 @@ for bit, name in ((0x4, "name"), (0x8, "relative"), (0x10, "folder"), (0x20, "ar
         pos += 2
         width = 2 if flags & 0x80 else 1
         raw = data[pos:pos + count * width]
-        strings[name] = raw.decode("utf-16-le" if width == 2 else "latin-1")
+        strings[name] = raw.decode("utf-16-le" if width == 2 else "latin-1").rstrip("\0")
         pos += count * width
 print("target=" + target)
 print("folder=" + strings.get("folder", ""))

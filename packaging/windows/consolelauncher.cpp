@@ -2,7 +2,8 @@
 // prefers .com to .exe, so "NAME --help" typed in a console runs this: it
 // starts NAME.exe with the same command line and output, waits for it and
 // ends with its exit status, as a console program does. A double-click on
-// NAME.exe still opens the window with no console behind it.
+// NAME.exe still opens the window with no console behind it. Windows' own
+// calls only: no C++ runtime to link in, a launcher of a few KiB.
 #include <windows.h>
 
 namespace {
@@ -44,7 +45,7 @@ BOOL WINAPI onControl(DWORD) {
     return TRUE;
 }
 
-// Only Windows' own calls: no C++ runtime to link in, a launcher of a few KiB.
+// A message of the launcher itself, on stderr.
 void say(const wchar_t* text) {
     const HANDLE err = ::GetStdHandle(STD_ERROR_HANDLE);
     DWORD written = 0;
@@ -53,9 +54,9 @@ void say(const wchar_t* text) {
         ::WriteConsoleW(err, text, ::lstrlenW(text), &written, nullptr);
         return;
     }
-    char bytes[4 * kLongest];
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr,
-                                           nullptr);
+    static char bytes[4 * kLongest];
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
     if (size > 1)
         ::WriteFile(err, bytes, static_cast<DWORD>(size - 1), &written, nullptr);
 }
@@ -97,8 +98,7 @@ int wmain() {
     if (!::CreateProcessW(program, line, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                           &started)) {
         wchar_t message[kLongest + 64];
-        ::wsprintfW(message, L"cannot start %s (Windows error %lu)\r\n", program,
-                    ::GetLastError());
+        ::wsprintfW(message, L"cannot start %s (Windows error %lu)\r\n", program, ::GetLastError());
         say(message);
         return 1;
     }
