@@ -39,7 +39,7 @@ ours=()
 while read -r file; do ours+=("${file#*/}"); done < <(unzip -Z1 "$zip" | grep -v '/$')
 
 install() { # install ARGUMENTS...: the silent installer, waited for
-  wine "$setup" /S "$@" || fail "setup $* ended with $?"
+  wine "$setup" /S "$@" 2>>"$work/wine.log" || fail "setup $* ended with $?"
   /usr/lib/wine/wineserver -w
 }
 # Target, working folder and arguments of a shortcut (the .lnk format's
@@ -171,8 +171,10 @@ program_files="$WINEPREFIX/drive_c/Program Files/Korvanta/Volaro"
 expect_installed "$program_files"
 expect_shortcut "Volaro Upgrader" 'C:\Program Files\Korvanta\Volaro\upgrader.exe' ""
 wine "$program_files/uninstall.exe" /S && /usr/lib/wine/wineserver -w
-[ ! -e "$program_files" ] || fail "left in Program Files: $(ls -A "$program_files")"
-install '/D=C:\Volaro tools'
+[ ! -e "${program_files%/*}" ] || fail "left in Program Files: $(find "${program_files%/*}")"
+# /D= last and unquoted even with blanks, as an administrator types it: in
+# two words here, or Wine would quote it.
+install '/D=C:\Volaro' 'tools'
 expect_installed "$WINEPREFIX/drive_c/Volaro tools"
 wine 'C:\Volaro tools\uninstall.exe' /S && /usr/lib/wine/wineserver -w
 [ ! -e "$WINEPREFIX/drive_c/Volaro tools" ] || fail "left in C:\\Volaro tools"

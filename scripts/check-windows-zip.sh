@@ -27,7 +27,7 @@ echo "-- configurator.exe --help"
 run "$exe" --help >"$work/help.txt" || fail "--help failed: $(cat "$work/stderr")"
 grep -q '^Usage: configurator' "$work/help.txt" || fail "--help printed: $(cat "$work/help.txt")"
 # The help of Windows names Windows' ways.
-grep -qF '(else %VOLARO_FS_ROOT%, else the registry,' "$work/help.txt" \
+tr -s ' \n' ' ' <"$work/help.txt" | grep -qF '(else %VOLARO_FS_ROOT%, else the registry, else' \
   || fail "--help names no Windows sources: $(cat "$work/help.txt")"
 
 echo "-- fuel and payload, byte for byte as on Linux"

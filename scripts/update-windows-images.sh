@@ -41,7 +41,7 @@ snap() { sleep 1.5; import -frame -window "$1" "$out/$2"; echo "   $2"; }
 
 echo "-- the installer's pages"
 wine "$setup" >/dev/null 2>&1 &
-id="$(timeout 60 xdotool search --sync --onlyvisible --name '^Volaro tools .* Setup$' | head -1)"
+id="$(timeout 60 xdotool search --sync --onlyvisible --name '^Volaro tools .* Setup' | head -1)"
 snap "$id" windows-setup-licence.png
 for page in simulator components folder; do
   xdotool key --window "$id" Return
@@ -70,7 +70,7 @@ done
 snap "$id" windows-cmd.png
 
 mkdir -p docs/images
-cp "$out"/windows-setup-simulator.png "$out"/windows-setup-folder.png "$out"/windows-cmd.png docs/images/
+cp "$out"/windows-setup-*.png "$out"/windows-cmd.png docs/images/
 echo "pictures: docs/images (all of them in $out until this script ends)"
 cp -r "$out" /tmp/volaro-windows-images-last
 echo "every picture taken: /tmp/volaro-windows-images-last"

@@ -22,7 +22,7 @@ const cli::CommandSyntax& programSyntax(std::span<const CommandEntry> commands) 
     static const QByteArray fsRootHelp = QByteArray("the simulator folder (else ") +
                                          platform::shellVariable(platform::kFsRootEnv).c_str() +
                                          ", else " + platform::exePathStoreName() +
-                                         ",\nelse the working directory + \\..\\..)";
+                                         ", else the working directory + \\..\\..)";
     static const QByteArray epilogue = commandList(commands);
     static const cli::CommandSyntax syntax{
         "configurator",

@@ -225,6 +225,12 @@ Section "Volaro tools" SecTools
     Delete "$OldFolder\uninstall.exe"
     RMDir "$OldFolder"
   ${EndIf}
+  ; A parent folder made for the install goes with it (Program Files\Korvanta).
+  ${GetParent} $INSTDIR $R3
+  StrCpy $R4 0
+  ${IfNot} ${FileExists} "$R3\*.*"
+    StrCpy $R4 1
+  ${EndIf}
 
   !include "${LISTS}\files.nsh"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -255,6 +261,7 @@ Section "Volaro tools" SecTools
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "CreatedParentFolder" $R4
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
@@ -288,6 +295,11 @@ Section "Uninstall"
   ; The entries are this install's only when the registered one is here.
   ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $R1 == $INSTDIR
+    ReadRegDWORD $R2 HKLM "${UNINSTALL_KEY}" "CreatedParentFolder"
+    ${If} $R2 = 1
+      ${GetParent} $INSTDIR $R3
+      RMDir $R3
+    ${EndIf}
     Delete "$SMPROGRAMS\Volaro Configurator.lnk"
     Delete "$SMPROGRAMS\Volaro Upgrader.lnk"
     Delete "$DESKTOP\Volaro Configurator.lnk"
