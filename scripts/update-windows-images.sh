@@ -23,8 +23,6 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
-printf 'RandomPlacement\nUsePPosition "on"\nNoGrabServer\n' >"$work/twmrc"
-twm -f "$work/twmrc" >/dev/null 2>&1 &
 
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 unset WINEPATH QT_PLUGIN_PATH QT_QPA_FONTDIR QT_QPA_PLATFORM
@@ -58,19 +56,21 @@ echo "-- configurator --help and the exit status in cmd.exe"
 wine reg add 'HKCU\Console' /v WindowSize /t REG_DWORD /d 0x00370050 /f >/dev/null 2>&1
 wine reg add 'HKCU\Console' /v ScreenBufferSize /t REG_DWORD /d 0x012c0050 /f >/dev/null 2>&1
 (cd "$WINEPREFIX/drive_c/FS9/Korvanta/Volaro" && exec "$volaro_wine" wineconsole cmd) >/dev/null 2>&1 &
-id="$(timeout 60 xdotool search --sync --onlyvisible --class 'wineconsole' | head -1)" \
-  || id="$(timeout 60 xdotool search --sync --onlyvisible --name 'cmd' | head -1)"
+id="$(timeout 60 xdotool search --sync --onlyvisible --name 'cmd\.exe$' | head -1)"
 sleep 2
+# Typed through XTEST on the focused window, with no window manager: sent
+# events, or a window manager's focus, lose Shift ("%" arrives as "5").
+xdotool windowfocus --sync "$id"
 for line in 'configurator --help' 'echo %ERRORLEVEL%' 'configurator fuel --aircraft A999' \
   'echo %ERRORLEVEL%'; do
-  xdotool type --window "$id" --delay 20 "$line"
-  xdotool key --window "$id" Return
-  sleep 2
+  xdotool type --delay 20 "$line"
+  xdotool key Return
+  sleep 3
 done
 snap "$id" windows-cmd.png
 
 mkdir -p docs/images
 cp "$out"/windows-setup-*.png "$out"/windows-cmd.png docs/images/
 echo "pictures: docs/images (all of them in $out until this script ends)"
-cp -r "$out" /tmp/volaro-windows-images-last
+rm -rf /tmp/volaro-windows-images-last && cp -r "$out" /tmp/volaro-windows-images-last
 echo "every picture taken: /tmp/volaro-windows-images-last"

@@ -4,10 +4,11 @@
 namespace platform {
 
 // Makes stdout and stderr reach the terminal the program was started from,
-// byte for byte. On Windows a window program has no console of its own: a
-// stream that is not redirected goes to its parent's console, when there is
-// one (the console twin NAME.com is such a parent), and nothing turns "\n"
-// into "\r\n". Elsewhere nothing needs doing. Call first in main().
+// byte for byte. On Windows a window program has no console of its own: the
+// console twin NAME.com hands on its console and files; started without it,
+// a stream without a handle goes to the parent's console, when there is one.
+// Nothing turns "\n" into "\r\n". Elsewhere nothing needs doing. Call first
+// in main().
 void prepareStandardOutput();
 
 } // namespace platform

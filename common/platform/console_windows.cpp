@@ -13,8 +13,8 @@ bool hasHandle(DWORD which) {
 }
 } // namespace
 
-// Each stream on its own: "configurator.com ... >file" hands on the file for
-// stdout only, and stderr then goes to the console.
+// Each stream on its own, so that one without a handle still reaches the
+// console when the other is redirected.
 void prepareStandardOutput() {
     const bool out = hasHandle(STD_OUTPUT_HANDLE);
     const bool err = hasHandle(STD_ERROR_HANDLE);

@@ -26,12 +26,12 @@ const wchar_t* argumentsAfterName(const wchar_t* line) {
     return line;
 }
 
-// A redirected handle is handed on; a console one is not, since NAME.exe
-// attaches to this console and writes there itself.
+// Every handle is handed on, the console's too: a window program is given
+// no console of its own, and Wine's console shows nothing it writes after
+// attaching to this one.
 HANDLE handedOn(DWORD which) {
     const HANDLE handle = ::GetStdHandle(which);
-    DWORD mode = 0;
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || ::GetConsoleMode(handle, &mode))
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
         return nullptr;
     ::SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     return handle;
