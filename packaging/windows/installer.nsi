@@ -53,7 +53,8 @@ Page custom SimulatorPage SimulatorPageLeave
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Setup proposes the package's folder in the simulator, where the configurator keeps Prefs.cfg. To install elsewhere, choose another folder."
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "The Start menu now has Volaro Configurator and Volaro Upgrader.$\r$\n$\r$\nIn a console (cmd.exe), change to the install folder and type$\r$\n    configurator --help$\r$\nconfigurator.com and upgrader.com print there and set %ERRORLEVEL%."
+!define MUI_FINISHPAGE_TEXT_LARGE
+!define MUI_FINISHPAGE_TEXT "The Start menu now has Volaro Configurator and Volaro Upgrader.$\r$\n$\r$\nIn a console (cmd.exe), change to the install folder and type$\r$\n    configurator --help$\r$\nconfigurator.com and upgrader.com, beside the programs, print there and set %ERRORLEVEL%."
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_FINISH
