@@ -267,7 +267,7 @@ Section "Volaro tools" SecTools
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-Section /o "Desktop shortcut to the configurator" SecDesktop
+Section /o "Desktop shortcut" SecDesktop
   StrCpy $R2 ""
   ${If} $SimFolder != ""
   ${AndIf} $SimFolder != $SimRegistered
