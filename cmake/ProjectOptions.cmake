@@ -31,8 +31,12 @@ endfunction()
 # One GoogleTest executable per subsystem, each case registered with CTest.
 # Paths of the build machine as the tests see them: a cross-built Windows
 # test under Wine reaches them through drive Z:.
+# Wine hands no QT_* variable on to a Windows program, so the fonts of the
+# offscreen drawing there are named by the test programs themselves.
+set(VOLARO_TEST_FONT_DIR "")
 if(WIN32 AND CMAKE_CROSSCOMPILING)
   set(VOLARO_TEST_PATH_PREFIX "Z:")
+  set(VOLARO_TEST_FONT_DIR "Z:/usr/share/fonts/truetype/dejavu")
 endif()
 
 # POSIX_SOURCES and WINDOWS_SOURCES hold the few tests that only make sense
@@ -63,7 +67,8 @@ function(volaro_test name)
   target_compile_definitions(${name} PRIVATE
     VOLARO_TEST_PATH_PREFIX="${VOLARO_TEST_PATH_PREFIX}"
     VOLARO_TEST_DATA_DIR="${VOLARO_TEST_PATH_PREFIX}${CMAKE_CURRENT_SOURCE_DIR}"
-    VOLARO_TEST_BACKUP_DIR="${VOLARO_TEST_PATH_PREFIX}${PROJECT_BINARY_DIR}/test-backups")
+    VOLARO_TEST_BACKUP_DIR="${VOLARO_TEST_PATH_PREFIX}${PROJECT_BINARY_DIR}/test-backups"
+    VOLARO_TEST_FONT_DIR="${VOLARO_TEST_FONT_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     # A test that hangs fails in minutes instead of holding the run.

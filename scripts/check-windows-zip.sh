@@ -26,6 +26,9 @@ run() { "${wine[@]}" "$@" 2>"$work/stderr"; }
 echo "-- configurator.exe --help"
 run "$exe" --help >"$work/help.txt" || fail "--help failed: $(cat "$work/stderr")"
 grep -q '^Usage: configurator' "$work/help.txt" || fail "--help printed: $(cat "$work/help.txt")"
+# The help of Windows names Windows' ways.
+tr -s ' \n' ' ' <"$work/help.txt" | grep -qF '(else %VOLARO_FS_ROOT%, else the registry, else' \
+  || fail "--help names no Windows sources: $(cat "$work/help.txt")"
 
 echo "-- fuel and payload, byte for byte as on Linux"
 "$root/scripts/make-demo-sim.sh" "$work/demo" >/dev/null
@@ -47,15 +50,13 @@ grep -qxF "InstallFolder: $(volaro_z "$work/demo")" "$work/paths.txt" \
   || fail "paths printed: $(cat "$work/paths.txt")"
 
 echo "-- screenshots of every window"
-# The offscreen drawing reads font files; Wine's own font folder is empty here.
-export QT_QPA_FONTDIR="$(volaro_z /usr/share/fonts/truetype/dejavu)"
+# Drawn offscreen with the fonts of the zip only: Wine's font folder is empty.
 run "$exe" --screenshots 'C:\pictures' >/dev/null || fail "configurator --screenshots failed"
 run "$upgrader" --screenshots 'C:\pictures' >/dev/null || fail "upgrader --screenshots failed"
 "$linux" --fs-root "$work/demo" --screenshots "$work/pictures-linux" >/dev/null 2>&1
 expected=$(( $(ls "$work/pictures-linux" | wc -l) + 2 ))
 count=$(find "$WINEPREFIX/drive_c/pictures" -name '*.png' -size +1k | wc -l)
 [ "$count" = "$expected" ] || fail "$count pictures, expected $expected"
-unset QT_QPA_FONTDIR
 
 echo "-- real windows on the X display"
 pictures="${VOLARO_WINDOWS_PICTURES:-$work}"

@@ -12,7 +12,8 @@ source "$root/scripts/windows-env.sh"
 
 packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 googletest
-  xvfb xauth xdotool imagemagick twm xfonts-base zip unzip
+  xvfb xauth xdotool imagemagick twm xfonts-base zip unzip nsis fonts-liberation2
+  fonts-dejavu-core python3
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -75,15 +76,8 @@ if ! complete "$volaro_win_qt"; then
     cmake -S "$src" -B "$build" -G Ninja "${launcher[@]}" \
       -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-      -DCMAKE_INSTALL_PREFIX="$volaro_win_qt" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-      -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-      -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
-      -DFEATURE_dynamicgl=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
-      -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_vulkan=OFF -DFEATURE_icu=OFF \
-      -DFEATURE_glib=OFF -DFEATURE_tabletevent=OFF \
-      -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
-      -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \
-      -DFEATURE_system_doubleconversion=OFF >"$volaro_win_cache/qtbase-configure.log" 2>&1 \
+      -DCMAKE_INSTALL_PREFIX="$volaro_win_qt" "${volaro_win_qt_options[@]}" \
+      >"$volaro_win_cache/qtbase-configure.log" 2>&1 \
       || { tail -40 "$volaro_win_cache/qtbase-configure.log"; exit 1; }
     echo "$volaro_win_recipe" >"$build/.volaro-configured"
   fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds everything for Windows (programs, tests, the test patch
 # program) into build-windows/, runs the whole test suite under Wine in a
-# fresh Wine prefix, then packs the zip and tries it as a user would.
+# fresh Wine prefix, then packs the zip and the installer and tries both as a
+# user would.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -40,6 +41,7 @@ echo "== tests under Wine"
 ctest --test-dir build-windows --output-on-failure -j "$(nproc)" --repeat until-pass:2
 /usr/lib/wine/wineserver -k || true
 
-echo "== the Windows zip, as a user gets it"
+echo "== the Windows zip and installer, as a user gets them"
 scripts/package-windows.sh
 scripts/check-windows-zip.sh "$work"
+scripts/check-windows-installer.sh "$work"

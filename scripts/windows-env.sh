@@ -10,6 +10,18 @@ volaro_mingw_runtime=(
   /usr/lib/gcc/x86_64-w64-mingw32/12-posix/libgcc_s_seh-1.dll
   /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll
 )
+# How Qt is configured for the SDK; the licence notes of the zip name them too.
+volaro_win_qt_options=(
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+  -DFEATURE_dynamicgl=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+  -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_vulkan=OFF -DFEATURE_icu=OFF
+  -DFEATURE_glib=OFF -DFEATURE_tabletevent=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+  -DFEATURE_system_jpeg=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+  -DFEATURE_system_doubleconversion=OFF
+)
 # Bump when the way the SDK is built changes: a cache of another recipe is rebuilt.
 volaro_win_recipe="qt6-base 6.4.2 widgets; googletest; recipe 1"
 

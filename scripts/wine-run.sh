@@ -5,8 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/windows-env.sh"
 volaro_wine_env
-# The offscreen platform finds no fonts under Wine by itself.
-export QT_QPA_FONTDIR="${QT_QPA_FONTDIR:-$(volaro_z /usr/share/fonts/truetype/dejavu)}"
+# Wine passes no QT_* variable on: the test programs name their fonts
+# themselves (VOLARO_TEST_FONT_DIR).
 case " $* " in
   # The list is read by CMake, which does not expect Windows line ends.
   *" --gtest_list_tests "*) "$volaro_wine" "$@" | tr -d '\r' ;;

@@ -2,6 +2,7 @@
 #include "common/platform/hostpath.h"
 #include "common/platform/programarguments.h"
 #include "common/ui/messagebox.h"
+#include "common/ui/shippedfonts.h"
 #include "upgrader/checkcommand.h"
 #include "upgrader/rootargument.h"
 #include "upgrader/screenshots.h"
@@ -12,7 +13,9 @@
 #include <QTextStream>
 
 Upgrade2App::Upgrade2App(int& argc, char** argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    ui::useShippedFonts();
+}
 
 int Upgrade2App::InitInstance() {
     return runUpgrader(arguments());

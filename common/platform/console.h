@@ -4,10 +4,11 @@
 namespace platform {
 
 // Makes stdout and stderr reach the terminal the program was started from,
-// byte for byte. On Windows a window program has no console of its own: it
-// attaches to its parent's, when there is one and the output is not
-// redirected, and writes without turning "\n" into "\r\n". Elsewhere nothing
-// needs doing. Call first in main().
+// byte for byte. On Windows a window program has no console of its own: the
+// console twin NAME.com hands on its console and files; started without it,
+// a stream without a handle goes to the parent's console, when there is one.
+// Nothing turns "\n" into "\r\n". Elsewhere nothing needs doing. Call first
+// in main().
 void prepareStandardOutput();
 
 } // namespace platform

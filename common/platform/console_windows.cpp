@@ -13,11 +13,16 @@ bool hasHandle(DWORD which) {
 }
 } // namespace
 
+// Each stream on its own, so that one without a handle still reaches the
+// console when the other is redirected.
 void prepareStandardOutput() {
-    if (!hasHandle(STD_OUTPUT_HANDLE) && !hasHandle(STD_ERROR_HANDLE) &&
-        ::AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
+    const bool out = hasHandle(STD_OUTPUT_HANDLE);
+    const bool err = hasHandle(STD_ERROR_HANDLE);
+    if ((!out || !err) && ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (!out)
+            std::freopen("CONOUT$", "w", stdout);
+        if (!err)
+            std::freopen("CONOUT$", "w", stderr);
     }
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);

@@ -21,6 +21,9 @@ struct ExePathSource {
 // absent, as the registry read reports them.
 std::optional<std::string> readExePath(const ExePathSource& source, int capacity);
 
+// Where an installer stores the value, as a help text names it.
+const char* exePathStoreName();
+
 // The process's working directory as path text.
 std::string currentDirectory();
 

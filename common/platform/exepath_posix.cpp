@@ -106,6 +106,10 @@ std::optional<std::string> readExePath(const ExePathSource& source, int capacity
     return std::nullopt;
 }
 
+const char* exePathStoreName() {
+    return "the Wine registry";
+}
+
 std::string currentDirectory() {
     std::error_code error;
     const std::filesystem::path cwd = std::filesystem::current_path(error);

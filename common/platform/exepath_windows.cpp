@@ -29,6 +29,10 @@ std::optional<std::string> readExePath(const ExePathSource& source, int capacity
     return fitting(toWindows1252(value.toString()), capacity);
 }
 
+const char* exePathStoreName() {
+    return "the registry";
+}
+
 std::string currentDirectory() {
     return toWindows1252(QDir::toNativeSeparators(QDir::currentPath()));
 }

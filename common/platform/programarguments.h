@@ -2,6 +2,7 @@
 // Command-line conventions of the host.
 
 #include <QStringList>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -16,5 +17,9 @@ std::string_view switchMarkers();
 // Windows: from the wide command line, so no character is lost to the ANSI
 // code page; elsewhere `argv` in the locale's encoding.
 QStringList commandLineArguments(int argc, char* argv[]);
+
+// An environment variable as the host's command shell writes it, for help
+// texts: $NAME, or %NAME% on Windows.
+std::string shellVariable(std::string_view name);
 
 } // namespace platform

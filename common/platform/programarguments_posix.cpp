@@ -13,4 +13,8 @@ QStringList commandLineArguments(int argc, char* argv[]) {
     return arguments;
 }
 
+std::string shellVariable(std::string_view name) {
+    return "$" + std::string(name);
+}
+
 } // namespace platform

@@ -23,4 +23,8 @@ QStringList commandLineArguments(int, char*[]) {
     return arguments;
 }
 
+std::string shellVariable(std::string_view name) {
+    return "%" + std::string(name) + "%";
+}
+
 } // namespace platform

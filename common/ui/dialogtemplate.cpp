@@ -4,6 +4,7 @@
 #include "common/ui/dialogunits.h"
 #include "common/ui/fillbar.h"
 #include "common/ui/screenfit.h"
+#include "common/ui/shippedfonts.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -96,7 +97,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* pa
     , template_(dialogTemplate)
     , scale_(screenScale()) {
     setWindowTitle(templateText(template_.caption));
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(QString::fromLatin1(kShippedFamily));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(kDialogFontPixels * scale_ + 0.5));
     setFont(font);

@@ -2,6 +2,7 @@
 #include "common/platform/console.h"
 #include "common/platform/display.h"
 #include "common/platform/programarguments.h"
+#include "common/ui/shippedfonts.h"
 #include "configurator/app/mainmenu.h"
 #include "configurator/app/shellscreenshots.h"
 #include "configurator/cli/backupcommands.h"
@@ -52,6 +53,7 @@ int runMainMenu(int& argc, char* argv[], const ProgramRequest& request, QTextStr
         return cli::kExitFailed;
     }
     QApplication app(argc, argv);
+    ui::useShippedFonts();
     QApplication::setWindowIcon(configuratorIcon()); // every window of the run
     resolveInstallPaths(platform::ExePathSource{request.fsRoot});
     CMainMenuDlg menu;
@@ -65,6 +67,7 @@ int runScreenshots(int& argc, char* argv[], const ProgramRequest& request, QText
     // Pictures need no screen.
     platform::useOffscreenRendering();
     QApplication app(argc, argv);
+    ui::useShippedFonts();
     if (!QDir().mkpath(dir)) {
         err << "configurator: cannot create the folder " << dir << "\n";
         return cli::kExitFailed;

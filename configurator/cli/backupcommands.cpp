@@ -1,6 +1,7 @@
 #include "configurator/cli/backupcommands.h"
 
 #include "common/backup/backupstore.h"
+#include "common/platform/programarguments.h"
 #include "configurator/cli/backuptext.h"
 #include "configurator/cli/simulatorfolder.h"
 #include "configurator/session/installpaths.h"
@@ -15,16 +16,18 @@ using backup_text::native;
 using backup_text::shownTime;
 
 const cli::CommandSyntax& backupsCommandSyntax() {
+    static const QByteArray description =
+        QByteArray("Lists the earlier versions of Prefs.cfg and the aircraft.cfg files that were\n"
+                   "kept each time the tools replaced them (the newest 20 per file): per file,\n"
+                   "version 1 is the newest, with the time it was kept, its size and the save\n"
+                   "that kept it. One save of a payload keeps a version of each aircraft file\n"
+                   "it writes (the A330-200's two engine variants): they have one save number,\n"
+                   "save 1 being the newest. They are kept in the user's data folder, or in\n") +
+        platform::shellVariable(backup::kFolderEnv).c_str() + " when it is set.";
     static const cli::CommandSyntax syntax{
         "configurator backups",
         "configurator backups [--json]",
-        "Lists the earlier versions of Prefs.cfg and the aircraft.cfg files that were\n"
-        "kept each time the tools replaced them (the newest 20 per file): per file,\n"
-        "version 1 is the newest, with the time it was kept, its size and the save\n"
-        "that kept it. One save of a payload keeps a version of each aircraft file\n"
-        "it writes (the A330-200's two engine variants): they have one save number,\n"
-        "save 1 being the newest. They are kept in the user's data folder, or in\n"
-        "$VOLARO_BACKUP_DIR when it is set.",
+        description.constData(),
         {{"json", nullptr, "print JSON instead of text"}, kFsRootOption},
         nullptr,
         "0 done, 1 the simulator folder is missing, 2 bad arguments",

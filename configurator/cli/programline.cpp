@@ -1,6 +1,7 @@
 #include "configurator/cli/programline.h"
 
 #include "common/platform/exepath.h"
+#include "common/platform/programarguments.h"
 #include "configurator/session/installpaths.h"
 
 #include <QByteArray>
@@ -18,9 +19,10 @@ QByteArray commandList(std::span<const CommandEntry> commands) {
 } // namespace
 
 const cli::CommandSyntax& programSyntax(std::span<const CommandEntry> commands) {
-    static const QByteArray fsRootHelp =
-        QByteArray("the simulator folder (else $") + platform::kFsRootEnv +
-        ", else the Wine registry,\nelse the working directory + \\..\\..)";
+    static const QByteArray fsRootHelp = QByteArray("the simulator folder (else ") +
+                                         platform::shellVariable(platform::kFsRootEnv).c_str() +
+                                         ", else " + platform::exePathStoreName() +
+                                         ", else the working directory + \\..\\..)";
     static const QByteArray epilogue = commandList(commands);
     static const cli::CommandSyntax syntax{
         "configurator",

@@ -1,7 +1,7 @@
 #include "configurator/loadsheet/loadsheetpdf.h"
+#include "common/ui/shippedfonts.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -21,12 +21,9 @@ constexpr int kValueWidth = 170;
 constexpr int kLineHeight = 15;
 
 void draw(const Sheet& sheet, QPainter& painter) {
-    // The application's own font: a family asked for by name may be missing
-    // where no font configuration substitutes another (offscreen on Windows).
+    // One family on every platform, so the sheet reads the same everywhere.
     const auto font = [](int points, bool bold) {
-        QFont font = QGuiApplication::font();
-        font.setPointSize(points);
-        font.setBold(bold);
+        QFont font = ui::documentFont(points, bold);
         // No ligatures: "Take-off" stays six letters for a reader that copies it.
         font.setStyleStrategy(QFont::PreferNoShaping);
         return font;

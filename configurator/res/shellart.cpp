@@ -443,7 +443,7 @@ QImage fuelPlannerBanner(int aircraftCode) {
 QImage selectorImage(int aircraftCode) {
     const AircraftType& aircraft = *aircraftOfCode(
         std::clamp(aircraftCode, kFirstAircraft, kFirstAircraft + kAircraftCount - 1));
-    const SideView view{aircraft.engines, aircraft.pictureLength};
+    const SideView view{aircraft.engines, static_cast<double>(aircraft.pictureLength)};
 
     QImage image = canvas(kSelectorSize);
     QPainter painter(&image);

@@ -15,6 +15,9 @@ template <typename Application> int runTests(int argc, char** argv) {
     // Test discovery runs the program without the tests' environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts for the offscreen drawing where it finds none by itself (Windows).
+    if (*VOLARO_TEST_FONT_DIR && qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", VOLARO_TEST_FONT_DIR);
     testing::InitGoogleTest(&argc, argv);
     static int appArgc = 1;
     static char* appArgv[] = {argv[0], nullptr};
